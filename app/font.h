@@ -1,0 +1,30 @@
+// A TrueType font at one size, drawing anti-aliased text onto a surface.
+#pragma once
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_ttf.h>
+
+class Font {
+public:
+    // Opens `file` at `size` points; a font that cannot be opened ends the
+    // program (exit code 1) after a log line.
+    Font(char* file, int size);
+    Font(const char* file, int size) : Font(const_cast<char*>(file), size) {}
+
+    // Draws `text` with its top-left corner at (x, y); `a` changes nothing.
+    void render(SDL_Surface* dst, int x, int y, const char* text, unsigned char r,
+                unsigned char g, unsigned char b, unsigned char a);
+    void renderCenterJustified(SDL_Surface* dst, int x, int y, const char* text,
+                               unsigned char r, unsigned char g, unsigned char b,
+                               unsigned char a);
+    void renderRightJustified(SDL_Surface* dst, int x, int y, const char* text, unsigned char r,
+                              unsigned char g, unsigned char b, unsigned char a);
+    int getHeight();
+
+private:
+    enum Anchor { TOP_LEFT, CENTRE, RIGHT_EDGE };
+    void renderAt(SDL_Surface* dst, int x, int y, const char* text, SDL_Color colour,
+                  Anchor anchor);
+
+    TTF_Font* font;  // closed by the TrueType library's shutdown
+};

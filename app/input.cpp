@@ -1,0 +1,221 @@
+#include "app/input.h"
+
+#include <cctype>
+#include <string>
+
+#include "app/globals.h"
+#include "rules/board.h"
+#include "rules/cell.h"
+#include "settings/log.h"
+#include "sprites/about.h"
+#include "sprites/dialogs.h"
+#include "sprites/pawn.h"
+#include "sprites/player.h"
+#include "upload/record.h"
+
+namespace {
+
+const Uint32 beatPause = 240;       // after every drum beat
+const Uint32 keyboardPause = 340;   // after every key in the keyboard state
+
+void askToQuit() {
+    if (yesno(screen, "", "Sure to quit the game?")) quit = true;
+}
+
+bool over(Entity* button) {
+    return button && button->selected();
+}
+
+void setLogLevelFromDebug() {
+    ILog.setLevel(debug == 1 ? 4 : 1);
+}
+
+void toggleKeyboardState() {
+    bool entering = state != STATE_KEYBOARD;
+    if (entering) {
+        stateBeforeKeyboard = state;
+        state = STATE_KEYBOARD;
+    } else {
+        state = stateBeforeKeyboard;
+    }
+    if (ebut_barud) ebut_barud->visible = entering;
+    if (ebut_dradan) ebut_dradan->visible = entering;
+}
+
+void startMusic() {
+    if (!musicStarted) {
+        if (Mix_PlayMusic(music, -1) != 0)
+            ILog.log(1, "Unable to play  background music! : %s\n", Mix_GetError());
+        musicStarted = true;
+    }
+    if (canMakeSound && Mix_PausedMusic()) Mix_ResumeMusic();
+}
+
+void flashNeighboursUnderMouse() {
+    for (int index = 0; index < CELL_COUNT; ++index) {
+        if (!en_cell[index] || !en_cell[index]->selected()) continue;
+        for (int neighbour : cellAdjents[index])
+            if (neighbour >= 0) en_cell[neighbour]->setState(CELL_SHOWING);
+    }
+}
+
+void flashLinesUnderMouse() {
+    for (int index = 0; index < CELL_COUNT; ++index) {
+        if (!en_cell[index] || !en_cell[index]->selected()) continue;
+        for (int line = 0; line < LINE_COUNT; ++line)
+            if (lineHasCell(line, index))
+                for (int point : jare[line]) en_cell[point]->setState(CELL_SHOWING);
+    }
+}
+
+void forceReport() {
+    ILog.setLevel(4);
+    prepareInfoForNOVL();
+    gameToPost << "-";
+    informNOVL();
+    setLogLevelFromDebug();
+}
+
+void gameKeys(SDLKey key) {
+    switch (key) {
+        case SDLK_m: startMusic(); break;
+        case SDLK_n:
+            if (musicStarted) Mix_PauseMusic();
+            break;
+        case SDLK_i: flashNeighboursUnderMouse(); break;
+        case SDLK_j: flashLinesUnderMouse(); break;
+        case SDLK_v:
+            debug = 1 - debug;
+            setLogLevelFromDebug();
+            break;
+        case SDLK_r: forceReport(); break;
+        default: break;
+    }
+}
+
+void clickWhilePlaying() {
+    if (over(ebut_existthegame) && yesno(screen, "", "Sure to reset the game?")) resetall();
+    if (over(ebut_readgamerules) && aboutZelk(screen)) resetall();
+    if (currentPlayer && currentPlayer->isChoosing())
+        for (int i = 0; i < PAWN_COUNT; ++i)
+            if (en_pawn[i] && en_pawn[i]->selected()) pickUpPawn(i);
+    if (currentPlayer)
+        for (int c = 0; c < CELL_COUNT; ++c)
+            if (en_cell[c] && en_cell[c]->selected()) clickCell(c);
+    if (speedBar && OtherEntities[6].selected()) {
+        speedBar->moreSpeed(1);
+        do_action(3);
+    }
+    if (speedBar && OtherEntities[7].selected()) {
+        speedBar->lessSpeed(1);
+        do_action(2);
+    }
+}
+
+// Flips a player between human and computer; refuses two computers.
+bool flipKind(iPlayer* player, iPlayer* other) {
+    player->type = player->type == HUMAN ? COMPUTER : HUMAN;
+    if (player->type == COMPUTER && other->type == COMPUTER) {
+        player->type = HUMAN;
+        return false;
+    }
+    return true;
+}
+
+void describePiecesUnderMouse() {
+    for (int i = 0; i < PAWN_COUNT; ++i) {
+        if (!en_pawn[i] || !en_pawn[i]->selected()) continue;
+        std::string info = "Pawn Id: " + std::to_string(i) + "\n" + "Pawn Status: " +
+                           std::to_string(en_pawn[i]->state) + "\n" + "Owned by player: " +
+                           std::to_string(en_pawn[i]->owner) + "\n";
+        if (debug) {
+            int mx, my;
+            SDL_GetMouseState(&mx, &my);
+            if (font) font->render(screen, mx, my, info.c_str(), 255, 255, 255, 255);
+        }
+        ILog.log(3, "%s", info.c_str());
+    }
+}
+
+}  // namespace
+
+const char* beatPatternOf(char letter) {
+    static const char* const patterns[26] = {
+        "1",   "0",   "11",   "10",   "01",   "00",   "010",  "011",  "111",
+        "110", "100", "101",  "000",  "0110", "0100", "001",  "1100", "1110",
+        "1111", "1000", "1101", "1001", "0011", "0001", "0000", "1010",
+    };
+    if (letter < 'a' || letter > 'z') return nullptr;
+    return patterns[letter - 'a'];
+}
+
+void playBeatPattern(char letter) {
+    const char* beats = beatPatternOf(letter);
+    if (!beats) return;
+    for (const char* beat = beats; *beat; ++beat) {
+        Mix_Chunk* sound = *beat == '1' ? takeSound : putItBback;
+        if (canMakeSound && sound) Mix_PlayChannel(0, sound, 0);
+        SDL_Delay(beatPause);
+    }
+}
+
+void handleKeyRelease(SDLKey key) {
+    if (key == SDLK_2) setupOpeningPosition();
+    if (key == SDLK_F1) toggleKeyboardState();
+    if (state == STATE_KEYBOARD) {
+        if (key >= SDLK_a && key <= SDLK_z) playBeatPattern(static_cast<char>(key));
+        SDL_Delay(keyboardPause);
+    } else {
+        gameKeys(key);
+    }
+    if (key == SDLK_ESCAPE) quit = true;
+    if (key == SDLK_q && state != STATE_KEYBOARD) quit = true;
+}
+
+void handleLeftClick() {
+    switch (state) {
+        case STATE_STARTING:
+            if (over(ebut_existthegame)) askToQuit();
+            if (over(ebut_redstarts)) startGame(playerOne);
+            if (over(ebut_greystarts)) startGame(playerTwo);
+            if (over(ebut_readgamerules)) aboutZelk(screen);
+            break;
+        case STATE_KEYBOARD:
+            if (over(ebut_existthegame)) askToQuit();
+            break;
+        case STATE_PLAYING:
+            clickWhilePlaying();
+            break;
+    }
+}
+
+void handleRightClick() {
+    if (playerOne->selected() && flipKind(playerOne, playerTwo)) {
+        resetall();
+        startRecord(playerOne->id);
+    }
+    if (playerTwo->selected() && flipKind(playerTwo, playerOne)) resetall();
+    describePiecesUnderMouse();
+}
+
+void dispatchEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            askToQuit();
+            break;
+        case SDL_MOUSEMOTION:
+            shadowCellsUnderMouse();
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (event.button.button == SDL_BUTTON_RIGHT)
+                handleRightClick();
+            else
+                handleLeftClick();
+            break;
+        case SDL_KEYUP:
+            handleKeyRelease(event.key.keysym.sym);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,130 @@
+#include "app/mainloop.h"
+
+#include <SDL/SDL_gfxPrimitives.h>
+#include <SDL/SDL_mixer.h>
+#include <SDL/SDL_ttf.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/pacing.h"
+#include "app/render.h"
+#include "app/resources.h"
+#include "settings/config.h"
+#include "settings/log.h"
+#include "settings/message.h"
+
+namespace {
+
+const char* const windowCaption = "Zelk - a somali game";
+
+void fillBackground() {
+    boxRGBA(screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT,
+            static_cast<Uint8>(IConfig.backgroundRed & 0xFF),
+            static_cast<Uint8>(IConfig.backgroundGreen & 0xFF),
+            static_cast<Uint8>(IConfig.backgroundBlue & 0xFF), 255);
+}
+
+// The game reads its resources from its working directory. Started from
+// elsewhere (a desktop launcher, the build directory), it moves to its
+// resource tree when that is where the files are.
+void findResourceTree() {
+    if (access("font.ttf", R_OK) == 0) return;
+    const char* tree = ZELK_DATA_DIR;
+    std::string fontInTree = std::string(tree) + "/font.ttf";
+    if (access(fontInTree.c_str(), R_OK) != 0) return;
+    if (chdir(tree) != 0) fprintf(stderr, "Cannot enter the resource tree %s\n", tree);
+}
+
+void saveScreenshotWhileHeld() {
+    Uint8* keys = SDL_GetKeyState(nullptr);
+    if (keys && keys[SDLK_s]) SDL_SaveBMP(screen, "mainscreenshot.bmp");
+}
+
+}  // namespace
+
+int startUp() {
+    ILog.Init(1);
+    ILog.log(3, "Let us go!");
+    IConfig.Init();
+    IMessage.Init();
+    state = STATE_STARTING;
+    stateBeforeKeyboard = STATE_STARTING;
+    quit = false;
+
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
+        ILog.log(0, "Couldn't initialize SDL: %s\n", SDL_GetError());
+        return 1;
+    }
+    timer.start();
+    atexit(SDL_Quit);
+    if (TTF_Init() < 0) {
+        ILog.log(0, "Couldn't initialize TTF: %s\n", TTF_GetError());
+        return 1;
+    }
+    atexit(TTF_Quit);
+
+    setenv("SDL_VIDEO_CENTERED", "center", 1);
+    SDL_WM_SetCaption(windowCaption, windowCaption);
+    icon_image = SDL_LoadBMP("images/zelk.icon");
+    if (icon_image)
+        SDL_WM_SetIcon(icon_image, nullptr);
+    else
+        ILog.log(0, "ERROR opening file images/zelk.icon: %s", SDL_GetError());
+
+    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, 32, SDL_SWSURFACE);
+    if (!screen) {
+        ILog.log(0, "Couldn't set the video mode: %s\n", SDL_GetError());
+        return 1;
+    }
+    fillBackground();
+    splash_img = ImageLoad("images/presentation/zelkinit.png", screen, 0, 0, 0);
+
+    font = new Font("font.ttf", 13);
+    showFirstLoadingStep();
+    canMakeSound = true;
+    loadEverything();
+    return 0;
+}
+
+void mainLoopPass() {
+    Uint32 start = SDL_GetTicks();
+    render(gamescreen, minigamescreen, screen);
+    signalPendingJares();
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) dispatchEvent(event);
+    saveScreenshotWhileHeld();
+    paceFrame(start);
+}
+
+void runMainLoop() {
+    while (!quit) mainLoopPass();
+}
+
+int shutDown() {
+    ILog.log(3, "Dumping if necessary the new config");
+    IConfig.writeConfig();
+    try {
+        releaseEverything();
+    } catch (...) {
+        ILog.log(0, "exception done with zelk");
+    }
+    Mix_CloseAudio();
+    TTF_Quit();
+    SDL_Quit();
+    screen = nullptr;
+    ILog.log(3, "bye bye! - waiting to release statically allocated memory");
+    return 0;
+}
+
+int zelkMain(int, char**) {
+    findResourceTree();
+    int failure = startUp();
+    if (failure) return failure;
+    runMainLoop();
+    return shutDown();
+}

@@ -1,0 +1,128 @@
+#include "app/render.h"
+
+#include <SDL/SDL_gfxPrimitives.h>
+
+#include <string>
+
+#include "app/globals.h"
+#include "app/pacing.h"
+#include "bot/game.h"
+#include "rules/board.h"
+#include "rules/cell.h"
+#include "settings/config.h"
+#include "settings/log.h"
+#include "sprites/pawn.h"
+#include "sprites/player.h"
+
+namespace {
+
+void display(Entity* sprite) {
+    if (sprite) sprite->displaySingleScreen();
+}
+
+void text(SDL_Surface* target, int x, int y, const std::string& line, Uint8 r, Uint8 g, Uint8 b) {
+    if (font) font->render(target, x, y, line.c_str(), r, g, b, 255);
+}
+
+const char* kindName(iPlayer* player) {
+    return player->IsComputer() ? "Computer" : "Human";
+}
+
+void renderPlayerColumn(SDL_Surface* target, iPlayer* player, int x) {
+    player->displaySingleScreen();
+    text(target, x, 500, player->name, 0, 0, 0);
+    text(target, x, 520, player->type == COMPUTER ? "Computer" : "Human", 0, 0, 0);
+    text(target, x, 540, player->status, 0, 0, 0);
+    text(target, x, 560, "Has " + std::to_string(player->pawnsOnBoard) + " on board", 0, 0, 0);
+}
+
+Uint8 lowByte(int value) {
+    return static_cast<Uint8>(value & 0xFF);
+}
+
+}  // namespace
+
+void renderMenuStarting() {
+    display(ebut_redstarts);
+    display(ebut_readgamerules);
+    display(ebut_existthegame);
+    display(ebut_greystarts);
+}
+
+void renderMenuPlaying() {
+    display(ebut_readgamerules);
+    display(ebut_existthegame);
+}
+
+void renderMenuChatting() {
+    display(ebut_barud);
+    display(ebut_dradan);
+}
+
+void renderGame(SDL_Surface* target) {
+    boxRGBA(target, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, lowByte(IConfig.backgroundRed),
+            lowByte(IConfig.backgroundGreen), lowByte(IConfig.backgroundBlue), 255);
+    display(emainbg);
+    if (state == STATE_STARTING)
+        renderMenuStarting();
+    else if (state == STATE_PLAYING)
+        renderMenuPlaying();
+    if (debug) {
+        int mx, my;
+        SDL_GetMouseState(&mx, &my);
+        std::string line = "x: " + std::to_string(mx) + " y: " + std::to_string(my);
+        for (int i = 0; i < CELL_COUNT; ++i)
+            if (en_cell[i] && en_cell[i]->selected())
+                line += " - cellID = " + std::to_string(i) + ".";
+        text(target, 12, 407, line, 255, 255, 255);
+    }
+}
+
+void renderStatusBars(SDL_Surface* target) {
+    if (playerOne) renderPlayerColumn(target, playerOne, 80);
+    if (playerTwo) renderPlayerColumn(target, playerTwo, 628);
+    if (state == STATE_PLAYING) {
+        if (currentPlayer == playerOne)
+            text(target, 5, 16, timerOne.getTimeMMSSHH(), 10, 10, 10);
+        else
+            text(target, 670, 16, timerTwo.getTimeMMSSHH(), 10, 10, 10);
+    }
+    if (iGame) text(target, 306, 250, std::string("    level: ") + iGame->getGameLevelName(), 255, 255, 255);
+    if (playerOne && playerTwo)
+        text(target, 306, 270,
+             std::string("   ") + kindName(playerOne) + " vs " + kindName(playerTwo), 255, 255,
+             255);
+    if (gamePhase >= 0 && gamePhase <= 2) text(target, 306, 291, gameCurrentPhases[gamePhase], 255, 255, 255);
+}
+
+void render(SDL_Surface*, SDL_Surface*, SDL_Surface* target) {
+    if (!target) return;
+    renderGame(target);
+    for (Pawn* pawn : en_pawn)
+        if (pawn) pawn->displaySingleScreen();
+    renderStatusBars(target);
+    if (state == STATE_KEYBOARD) {
+        renderMenuChatting();
+    } else if (state == STATE_PLAYING) {
+        renderMenuPlaying();
+        for (Cell* cell : en_cell)
+            if (cell) cell->displaySingleScreen();
+        for (Entity& sprite : OtherEntities) sprite.draw();
+    }
+    SDL_UpdateRect(target, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+}
+
+void showInfo(const char* info) {
+    if (debug) {
+        int mx, my;
+        SDL_GetMouseState(&mx, &my);
+        if (font) font->render(screen, mx, my, info, 255, 255, 255, 255);
+    }
+    ILog.log(3, "%s", info);
+}
+
+void renderPacedFrame() {
+    Uint32 start = SDL_GetTicks();
+    render(gamescreen, minigamescreen, screen);
+    paceFrame(start);
+}

@@ -1,0 +1,20 @@
+// Drawing one complete frame: background, board picture, the buttons of the
+// screen state, the pieces, both players' columns, the clock, the centre
+// lines, and in a game the points and the turn markers; then the whole
+// window goes to the display.
+#pragma once
+
+#include <SDL/SDL.h>
+
+void render(SDL_Surface* gamescreen, SDL_Surface* minigamescreen, SDL_Surface* screen);
+void renderGame(SDL_Surface* screen);
+void renderStatusBars(SDL_Surface* screen);
+void renderMenuStarting();
+void renderMenuPlaying();
+void renderMenuChatting();
+// Shows `text` at the mouse pointer when debugging; always logs it.
+void showInfo(const char* text);
+
+// One frame of an animation the rules wait for (a glide), paced like a pass
+// of the main loop so glides look the same on every machine.
+void renderPacedFrame();

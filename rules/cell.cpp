@@ -1,0 +1,101 @@
+#include "rules/cell.h"
+
+#include <SDL/SDL_gfxPrimitives.h>
+
+Cell::Cell() {}
+
+Cell::Cell(int x, int y, int width, int height, SDL_Surface* screen, SDL_Surface* emptyImage,
+           SDL_Surface* shadowImage)
+    : width(width),
+      height(height),
+      x(x),
+      y(y),
+      radius(static_cast<float>(height / 2)),
+      x0(x),
+      y0(y),
+      screen(screen),
+      emptyImage(emptyImage),
+      shadowImage(shadowImage) {
+    rect.x = static_cast<Sint16>(x);
+    rect.y = static_cast<Sint16>(y);
+}
+
+Cell& Cell::operator=(const Cell& other) {
+    deallocate();
+    copy(other);
+    return *this;
+}
+
+Cell::~Cell() {
+    emptyImage = nullptr;
+}
+
+void Cell::displaySingleScreen() {
+    if (state == CELL_SHOWING) {
+        radius -= 1.0f;
+        Sint16 cx = static_cast<Sint16>(x + width / 2), cy = static_cast<Sint16>(y + height / 2);
+        filledCircleRGBA(screen, cx, cy, static_cast<Sint16>(radius), 0, 255, 0, 255);
+        if (radius < 0.3f) {
+            filledCircleRGBA(screen, cx, cy, static_cast<Sint16>(radius), 255, 255, 0, 255);
+            // The flash is over: a point that lost its piece meanwhile (or
+            // was flashed while empty) becomes playable again.
+            setState(currentPawn >= 0 ? CELL_OCCUPIED : CELL_EMPTY);
+            radius = static_cast<float>(height / 2);
+        }
+        return;
+    }
+    if (state == CELL_OCCUPIED) return;
+    rect.x = static_cast<Sint16>(x);
+    rect.y = static_cast<Sint16>(y);
+    SDL_Surface* image = state == CELL_EMPTY ? emptyImage : shadowImage;
+    if (image && screen) SDL_BlitSurface(image, nullptr, screen, &rect);
+    radius = static_cast<float>(height / 2);
+}
+
+bool Cell::selected() {
+    int mx, my;
+    SDL_GetMouseState(&mx, &my);
+    return getX() < mx && mx < getX() + getWidth() && getY() < my && my < getY() + getHeight();
+}
+
+void Cell::hit() {}
+void Cell::update() {}
+int Cell::getX() { return x; }
+int Cell::getY() { return y; }
+int Cell::getXSpeed() { return xSpeed; }
+int Cell::getYSpeed() { return ySpeed; }
+int Cell::getWidth() { return width; }
+int Cell::getHeight() { return height; }
+int Cell::getGroundLevel() { return groundLevel; }
+SDL_Rect Cell::getRect() { return rect; }
+void Cell::setX(int value) { x = value; }
+void Cell::setY(int value) { y = value; }
+void Cell::setWidth(int value) { width = value; }
+void Cell::setHeight(int value) { height = value; }
+void Cell::setGroundLevel(int value) { groundLevel = value; }
+void Cell::setRect(SDL_Rect& value) { rect = value; }
+void Cell::changeX(int dx) { x += dx; }
+void Cell::changeY(int dy) { y += dy; }
+bool Cell::isOccupied() { return state == CELL_OCCUPIED; }
+bool Cell::isEmpty() { return state == CELL_EMPTY; }
+bool Cell::isUnderShadow() { return state == CELL_SHADOWED; }
+bool Cell::showsMeUp() { return state == CELL_SHOWING; }
+void Cell::setCurrentPawn(int pawn) { currentPawn = pawn; }
+int Cell::getCurrentPawn() { return currentPawn; }
+
+void Cell::resetState() {
+    setState(CELL_EMPTY);
+    oldState = CELL_EMPTY;
+    setCurrentPawn(-1);
+}
+
+void Cell::setOldState(CellStates s) { oldState = s; }
+
+void Cell::setState(CellStates s) {
+    state = s;
+    if (isEmpty()) setCurrentPawn(-1);
+}
+
+CellStates Cell::getState() { return state; }
+void Cell::copy(const Cell&) {}
+void Cell::deallocate() { emptyImage = nullptr; }

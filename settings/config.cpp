@@ -1,0 +1,213 @@
+#include "settings/config.h"
+
+#include <SDL/SDL.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+#include "settings/log.h"
+#include "settings/scan.h"
+
+const char* const iConfig::fileName = "zelk.conf";
+const char* const iConfig::serviceName = "WikiZelk";
+
+namespace {
+const char* const hyphenLine =
+    "#--------------------------------------------------------------------------------";
+
+bool keyIs(const char* key, const char* name) {
+    return strncmp(key, name, strlen(name)) == 0;
+}
+
+void readNumber(const char* value, int& field) {
+    int number;
+    if (scanDecimal(value, number)) field = number;
+}
+}  // namespace
+
+iConfig::iConfig()
+    : showStartingHint(true),
+      modified(false),
+      userId("0000000000"),
+      gameFeedback(0),
+      playerOneName("Tavi"),
+      playerOneType("HUMAN"),
+      playerTwoName("Vumero"),
+      playerTwoType("COMPUTER"),
+      language(0),
+      languageName("eng"),
+      gameLevel(0),
+      gameLevelName("Random"),
+      backgroundRed(0),
+      backgroundGreen(0),
+      backgroundBlue(0) {}
+
+iConfig::~iConfig() {}
+
+const char* iConfig::languageDirectory(int number) {
+    switch (number) {
+        case 1: return "ita";
+        case 2: return "som";
+        default: return "eng";
+    }
+}
+
+void iConfig::Init() {
+    showStartingHint = true;
+    FILE* file = fopen(fileName, "r");
+    if (!file) {
+        if (errno == ENOENT) {
+            modified = true;
+            writeConfig();
+            modified = false;
+        } else {
+            ILog.log(0, "ERROR opening file %s: %s", fileName, strerror(errno));
+        }
+    } else {
+        fclose(file);
+        readConfig();
+        modified = false;
+    }
+    languageName = languageDirectory(language);
+}
+
+void iConfig::readConfig() {
+    FILE* file = fopen(fileName, "r");
+    if (!file) {
+        ILog.log(0, "ERROR opening file %s: %s", fileName, SDL_GetError());
+        return;
+    }
+    char line[lineSize];
+    char key[lineSize];
+    char value[lineSize];
+    // Lines are taken up to 254 characters; the rest of a longer line is
+    // read as a line of its own.
+    while (fgets(line, lineSize - 1, file)) {
+        if (isSkippedLine(line)) continue;
+        if (sscanf(line, "%255s = %255s", key, value) != 2) continue;
+        if (keyIs(key, "showStartingHint") && strncmp(value, "false", 5) == 0)
+            showStartingHint = false;
+        if (keyIs(key, "playerOneName")) playerOneName = value;
+        if (keyIs(key, "playerTwoName")) playerTwoName = value;
+        if (keyIs(key, "playerOneType")) playerOneType = value;
+        if (keyIs(key, "playerTwoType")) playerTwoType = value;
+        if (keyIs(key, "backgroundRed")) readNumber(value, backgroundRed);
+        if (keyIs(key, "backgroundGreen")) readNumber(value, backgroundGreen);
+        if (keyIs(key, "backgroundBlue")) readNumber(value, backgroundBlue);
+        if (keyIs(key, "language")) readNumber(value, language);
+        if (keyIs(key, "gameLevel")) readNumber(value, gameLevel);
+        if (keyIs(key, "userId")) userId = value;
+        if (keyIs(key, "gameFeedback")) readNumber(value, gameFeedback);
+    }
+    fclose(file);
+}
+
+std::string iConfig::tempFileName() const {
+    return std::string(fileName) + ".tmp";
+}
+
+bool iConfig::write(const char* text) {
+    const char* path = writingTo.empty() ? fileName : writingTo.c_str();
+    FILE* file = fopen(path, "ab");
+    if (!file) {
+        fprintf(stderr, "Error in opening the file %s\n", fileName);
+        return false;
+    }
+    size_t length = strlen(text);
+    bool ok = fwrite(text, 1, length, file) == length && fwrite("\r\n", 1, 2, file) == 2;
+    if (fclose(file) != 0) ok = false;
+    if (!ok) fprintf(stderr, "Error in writing the file %s\n", fileName);
+    return ok;
+}
+
+bool iConfig::writeAllLines() {
+    time_t now = time(nullptr);
+    struct tm local;
+    localtime_r(&now, &local);
+    char when[64];
+    asctime_r(&local, when);
+
+    const std::string createdLine =
+        std::string("#   ") + fileName + " - ZELK config file created on " + when;
+    const std::string lines[] = {
+        hyphenLine,
+        "#",
+        createdLine,
+        hyphenLine,
+        "#",
+        "#This file contains the current configurations of the game.",
+        "#",
+        "#",
+        hyphenLine,
+        "#",
+        "# showStartingHint - true or false",
+        "#",
+        std::string("showStartingHint = ") + (showStartingHint ? "true" : "false"),
+        "#",
+        "#",
+        "# playerOneName - default Tavi",
+        "playerOneName = " + playerOneName,
+        "#",
+        "#",
+        "# playerTwoName - default Vumero",
+        "playerTwoName = " + playerTwoName,
+        "#",
+        "#",
+        "# playerOneType - default HUMAN",
+        "playerOneType = " + playerOneType,
+        "#",
+        "#",
+        "# playerTwoType - default HUMAN",
+        "playerTwoType = " + playerTwoType,
+        "#",
+        "#",
+        "# Background color - default blue sky",
+        "backgroundRed = " + std::to_string(backgroundRed),
+        "#",
+        "backgroundGreen = " + std::to_string(backgroundGreen),
+        "#",
+        "backgroundBlue = " + std::to_string(backgroundBlue),
+        "#",
+        "#",
+        "# Language  0=eng|1=ita|2=som - default eng",
+        "language = " + std::to_string(language),
+        "#",
+        "# gameLevel  0=Random|1=Beginner|2=Novice|3=Expert - default Random",
+        "gameLevel = " + std::to_string(gameLevel),
+        "#",
+        std::string("# UserId  - please use your ") + serviceName + " id, if you have one",
+        "userId = " + userId,
+        "#",
+        std::string("# gameFeedback: 0=No|1=Yes - default No - Participate game collection on ") +
+            serviceName + ": ",
+        "gameFeedback = " + std::to_string(gameFeedback),
+        "#",
+        "#end",
+        "#",
+    };
+    static_assert(sizeof lines / sizeof lines[0] == 53, "the file has 53 lines");
+    for (const std::string& line : lines)
+        if (!write(line.c_str())) return false;
+    return true;
+}
+
+void iConfig::writeConfig() {
+    if (!modified) return;
+    const std::string temp = tempFileName();
+    remove(temp.c_str());
+    writingTo = temp;
+    bool ok = writeAllLines();
+    writingTo.clear();
+    if (ok && rename(temp.c_str(), fileName) != 0) {
+        ILog.log(0, "ERROR replacing file %s: %s", fileName, strerror(errno));
+        ok = false;
+    }
+    if (!ok) {
+        remove(temp.c_str());
+        ILog.log(0, "ERROR writing file %s: the settings were not saved, the old file is kept",
+                 fileName);
+    }
+    modified = false;
+}

@@ -1,0 +1,13 @@
+// Small scanners shared by the readers of the text files (configuration,
+// message catalogue): the comment/blank-line rule and a "%d" that never
+// overflows.
+#pragma once
+
+// A line that begins with '#', a carriage return, a line feed or that is
+// empty carries nothing.
+bool isSkippedLine(const char* line);
+
+// Reads a decimal int the way "%d" does (leading blanks, an optional sign,
+// digits; whatever follows is left). False when there is no number or it
+// does not fit an int. `end`, when given, receives where the number ended.
+bool scanDecimal(const char* text, int& number, const char** end = nullptr);

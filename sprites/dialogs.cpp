@@ -1,0 +1,223 @@
+#include "sprites/dialogs.h"
+
+#include <SDL/SDL_gfxPrimitives.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "app/globals.h"
+#include "app/pacing.h"
+#include "sprites/entity.h"
+#include "upload/record.h"
+
+namespace {
+
+DialogAnswerHook answerHook = nullptr;
+
+// The panel, its shadow and the two buttons, shared by both screens.
+struct DialogLayout {
+    explicit DialogLayout(SDL_Surface* target)
+        : screen(target),
+          panel(203, 100, 400, 300, "images/presentation/yesno.png", target),
+          yes(368, 350, 105, 30, target),
+          no(486, 350, 105, 30, target) {}
+
+    void drawPanel() {
+        boxRGBA(screen, 202, 99, 604, 401, 0, 0, 0, 255);
+        panel.displaySingleScreen();
+    }
+
+    void drawCaptions() {
+        write(font, 388, 353, "Yes", 255, 255, 255);
+        write(font, 506, 353, "No", 255, 255, 255);
+    }
+
+    void drawDebugLine(int x) {
+        if (!debug) return;
+        int mx, my;
+        SDL_GetMouseState(&mx, &my);
+        std::string line = "x: " + std::to_string(mx) + " y: " + std::to_string(my);
+        write(font, x, 110, line.c_str(), 255, 0, 255);
+    }
+
+    void write(Font* which, int x, int y, const char* text, Uint8 r, Uint8 g, Uint8 b) {
+        if (which && text) which->render(screen, x, y, text, r, g, b, 255);
+    }
+
+    void show() { SDL_UpdateRect(screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT); }
+
+    SDL_Surface* screen;
+    Entity panel, yes, no;
+};
+
+void drawQuestion(DialogLayout& dialog, const char* line1, const char* line2) {
+    dialog.drawPanel();
+    dialog.drawDebugLine(303);
+    dialog.write(font, 213, 150, line1, 255, 0, 255);
+    dialog.write(font, 213, 275, line2, 0, 0, 255);
+    dialog.drawCaptions();
+    dialog.show();
+}
+
+// Two rockets a record; they fly toward each other along one curve.
+struct RocketPair {
+    float xA, yA;
+    int redA, greenA, blueA;
+    float xB, yB;
+    int redB, greenB, blueB;
+};
+
+const int rocketPairs = 9;
+
+void launchFirst(RocketPair rockets[], int& baseline) {
+    int spacing = rand() % 100 + 5;
+    baseline = rand() % 50 + 230;
+    for (int k = 0; k < rocketPairs; ++k) {
+        int offset = spacing * (2 * k + 1);
+        RocketPair& pair = rockets[k];
+        pair.xA = static_cast<float>(203 + offset);
+        pair.xB = static_cast<float>(603 - offset);
+        pair.yA = pair.yB = 0;
+        pair.redA = rand() % 255;
+        pair.greenA = rand() % 255;
+        pair.blueA = rand() % 255;
+        pair.redB = rand() % 255;
+        pair.greenB = rand() % 255;
+        pair.blueB = rand() % 255;
+    }
+}
+
+void relaunch(RocketPair& pair, int k, int& baseline) {
+    int offset = (k + 1) * (rand() % 100 + 5);
+    pair.xA = static_cast<float>(203 + offset);
+    pair.xB = static_cast<float>(603 - offset);
+    baseline = rand() % 50 + 230;
+    pair.redA = rand() % 255 + 10;
+    pair.greenA = rand() % 255 + 10;
+    pair.blueA = rand() % 255 + 10;
+    pair.redB = rand() % 155 + 100;
+    pair.greenB = rand() % 155 + 100;
+    pair.blueB = rand() % 155 + 100;
+}
+
+float curve(float x, int baseline) {
+    const double degrees = 3.14159265358979323846 / 180.0;
+    return static_cast<float>(std::cos(x * degrees) * 100.0 + baseline);
+}
+
+void drawRocket(SDL_Surface* target, float x, float y, int r, int g, int b) {
+    filledCircleRGBA(target, static_cast<Sint16>(x), static_cast<Sint16>(y), 2,
+                     static_cast<Uint8>(r), static_cast<Uint8>(g), static_cast<Uint8>(b), 255);
+}
+
+void flyRockets(SDL_Surface* target, RocketPair rockets[], int baseline) {
+    for (int k = 0; k < rocketPairs; ++k) {
+        RocketPair& pair = rockets[k];
+        if (pair.xA > 598) pair.xA = 208; else pair.xA += 0.4f;
+        pair.yA = curve(pair.xA, baseline);
+        drawRocket(target, pair.xA, pair.yA, pair.redA, pair.greenA, pair.blueA);
+        if (pair.xB < 208) pair.xB = 598; else pair.xB -= 0.4f;
+        pair.yB = curve(pair.xB, baseline);
+        drawRocket(target, pair.xB, pair.yB, pair.redB, pair.greenB, pair.blueB);
+    }
+}
+
+void explode(DialogLayout& dialog, float x, float y) {
+    for (int i = 1; i <= 9; ++i) {
+        Uint32 start = SDL_GetTicks();
+        filledCircleRGBA(dialog.screen, static_cast<Sint16>(x), static_cast<Sint16>(y),
+                         static_cast<Sint16>(2 * i), static_cast<Uint8>(2 * i),
+                         static_cast<Uint8>(25 * i), static_cast<Uint8>(255 - 10 * i), 255);
+        dialog.show();
+        paceFixedFrame(start);
+    }
+}
+
+void burstWhereRocketsMeet(DialogLayout& dialog, RocketPair rockets[], int& baseline) {
+    for (int k = 0; k < rocketPairs; ++k) {
+        RocketPair& pair = rockets[k];
+        if (static_cast<int>(pair.xA - pair.xB) != 0 || static_cast<int>(pair.yA - pair.yB) != 0)
+            continue;
+        explode(dialog, pair.xB, pair.yB);
+        relaunch(pair, k, baseline);
+    }
+}
+
+void drawGameOver(DialogLayout& dialog, const std::string& winnerLine, RocketPair rockets[],
+                  int baseline) {
+    dialog.drawPanel();
+    dialog.write(fontBig, 213, 150, "Game over!", 255, 0, 0);
+    dialog.write(fontHuge, 213, 210, winnerLine.c_str(), 255, 0, 0);
+    dialog.write(font, 213, 325, "Do you want to continue?", 0, 0, 0);
+    dialog.drawCaptions();
+    flyRockets(dialog.screen, rockets, baseline);
+    dialog.drawDebugLine(213);
+    dialog.show();
+}
+
+}  // namespace
+
+void setDialogAnswerHook(DialogAnswerHook hook) {
+    answerHook = hook;
+}
+
+DialogAnswerHook getDialogAnswerHook() {
+    return answerHook;
+}
+
+bool yesno(SDL_Surface* target, char* line1, char* line2) {
+    if (answerHook) return answerHook(DIALOG_QUESTION, line1, line2);
+    DialogLayout dialog(target);
+    drawQuestion(dialog, line1, line2);
+    for (;;) {
+        SDL_Event event;
+        if (!SDL_PollEvent(&event)) {
+            SDL_Delay(10);
+            continue;
+        }
+        drawQuestion(dialog, line1, line2);
+        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_s)
+            SDL_SaveBMP(target, "screenshot-yesno.bmp");
+        if (event.type == SDL_MOUSEBUTTONDOWN) {
+            if (dialog.yes.selected()) return true;
+            if (dialog.no.selected()) return false;
+        }
+    }
+}
+
+bool yesno(SDL_Surface* target, const char* line1, const char* line2) {
+    return yesno(target, const_cast<char*>(line1), const_cast<char*>(line2));
+}
+
+bool vittoria(SDL_Surface* target, char* winnerName) {
+    const std::string winnerLine = std::string(winnerName) + " won";
+    if (answerHook) {
+        informNOVL();
+        bool answer = answerHook(DIALOG_GAME_OVER, winnerName, "Do you want to continue?");
+        resetall();
+        state = STATE_STARTING;
+        return answer;
+    }
+    DialogLayout dialog(target);
+    RocketPair rockets[rocketPairs];
+    int baseline;
+    launchFirst(rockets, baseline);
+    informNOVL();
+    for (;;) {
+        Uint32 frameStart = SDL_GetTicks();
+        drawGameOver(dialog, winnerLine, rockets, baseline);
+        burstWhereRocketsMeet(dialog, rockets, baseline);
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) {
+            if (event.type != SDL_MOUSEBUTTONDOWN) continue;
+            resetall();
+            if (dialog.yes.selected() || dialog.no.selected()) {
+                bool answer = dialog.yes.selected();
+                state = STATE_STARTING;
+                return answer;
+            }
+        }
+        paceFixedFrame(frameStart);
+    }
+}
