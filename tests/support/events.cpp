@@ -1,0 +1,103 @@
+#include "support/events.h"
+
+#include "app/input.h"
+#include "rules/board.h"
+#include "rules/cell.h"
+#include "sprites/dialogs.h"
+#include "sprites/pawn.h"
+
+namespace {
+
+std::deque<bool> scriptedAnswers;
+bool scriptedFallback = true;
+int questions = 0;
+int gameOvers = 0;
+
+bool answerFromScript(DialogKind kind, const char*, const char*) {
+    if (kind == DIALOG_QUESTION)
+        ++questions;
+    else
+        ++gameOvers;
+    if (scriptedAnswers.empty()) return scriptedFallback;
+    bool answer = scriptedAnswers.front();
+    scriptedAnswers.pop_front();
+    return answer;
+}
+
+SDL_Event buttonEvent(int x, int y, Uint8 button) {
+    SDL_Event event = {};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = button;
+    event.button.state = SDL_PRESSED;
+    event.button.x = static_cast<Uint16>(x);
+    event.button.y = static_cast<Uint16>(y);
+    return event;
+}
+
+SDL_Event keyEvent(Uint8 type, SDLKey key) {
+    SDL_Event event = {};
+    event.type = type;
+    event.key.type = type;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+}  // namespace
+
+void movePointer(int x, int y) {
+    SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+    SDL_PumpEvents();
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_MOUSEMOTIONMASK) > 0)
+        dispatchEvent(event);
+}
+
+void queueClick(int x, int y, Uint8 button) {
+    SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+    SDL_Event event = buttonEvent(x, y, button);
+    SDL_PushEvent(&event);
+}
+
+void queueKey(SDLKey key) {
+    SDL_Event down = keyEvent(SDL_KEYDOWN, key), up = keyEvent(SDL_KEYUP, key);
+    SDL_PushEvent(&down);
+    SDL_PushEvent(&up);
+}
+
+void clickNow(int x, int y, Uint8 button) {
+    movePointer(x, y);
+    dispatchEvent(buttonEvent(x, y, button));
+}
+
+void releaseKeyNow(SDLKey key) {
+    dispatchEvent(keyEvent(SDL_KEYUP, key));
+}
+
+void drainEvents() {
+    SDL_PumpEvents();
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+    }
+}
+
+int cellCentreX(int cell) { return en_cell[cell]->getX() + 25; }
+int cellCentreY(int cell) { return en_cell[cell]->getY() + 25; }
+int pawnCentreX(int pawn) { return en_pawn[pawn]->getX() + 25; }
+int pawnCentreY(int pawn) { return en_pawn[pawn]->getY() + 25; }
+
+void DialogScript::install(std::deque<bool> answers, bool fallback) {
+    scriptedAnswers = std::move(answers);
+    scriptedFallback = fallback;
+    questions = gameOvers = 0;
+    setDialogAnswerHook(answerFromScript);
+}
+
+void DialogScript::remove() {
+    setDialogAnswerHook(nullptr);
+    scriptedAnswers.clear();
+}
+
+int DialogScript::questionsAsked() { return questions; }
+int DialogScript::gameOversShown() { return gameOvers; }
