@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <sys/stat.h>
 
 #include "settings/log.h"
 #include "settings/scan.h"
@@ -56,17 +57,14 @@ const char* iConfig::languageDirectory(int number) {
 
 void iConfig::Init() {
     showStartingHint = true;
-    FILE* file = fopen(fileName, "r");
-    if (!file) {
-        if (errno == ENOENT) {
-            modified = true;
-            writeConfig();
-            modified = false;
-        } else {
-            ILog.log(0, "ERROR opening file %s: %s", fileName, strerror(errno));
-        }
+    struct stat info;
+    if (stat(fileName, &info) != 0 && errno == ENOENT) {
+        // Only a file that does not exist is made anew; one that exists but
+        // cannot be read keeps whatever the user has in it.
+        modified = true;
+        writeConfig();
+        modified = false;
     } else {
-        fclose(file);
         readConfig();
         modified = false;
     }
@@ -74,7 +72,8 @@ void iConfig::Init() {
 }
 
 void iConfig::readConfig() {
-    FILE* file = fopen(fileName, "r");
+    struct stat info;
+    FILE* file = stat(fileName, &info) == 0 && S_ISREG(info.st_mode) ? fopen(fileName, "r") : nullptr;
     if (!file) {
         ILog.log(0, "ERROR opening file %s: %s", fileName, SDL_GetError());
         return;
@@ -101,6 +100,7 @@ void iConfig::readConfig() {
         if (keyIs(key, "userId")) userId = value;
         if (keyIs(key, "gameFeedback")) readNumber(value, gameFeedback);
     }
+    if (ferror(file)) ILog.log(0, "ERROR reading file %s: %s", fileName, strerror(errno));
     fclose(file);
 }
 

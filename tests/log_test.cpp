@@ -1,0 +1,101 @@
+// The log file: its banner, its line endings, its threshold, and texts that
+// must come out exactly as given.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <regex>
+
+#include "settings/log.h"
+#include "support/testenv.h"
+
+namespace {
+const std::string hyphens(80, '-');
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0, end;
+    while ((end = text.find("\r\n", start)) != std::string::npos) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+}  // namespace
+
+TEST(Log, FirstMessageRecreatesTheFileWithTheBanner) {
+    enterScratchDirectory();
+    writeFile("log.txt", "an old run\r\n");
+    iLog log;
+    log.Init(1);
+    log.log(0, "first %d", 1);
+    const std::string text = readFile("log.txt");
+    const auto lines = linesOf(text);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[0], hyphens);
+    EXPECT_EQ(lines[1], "");
+    // The time text carries its own line feed, so line 3 ends LF CR LF.
+    EXPECT_TRUE(std::regex_match(
+        lines[2], std::regex("   log\\.txt - VRT logging file created on "
+                             "(Mon|Tue|Wed|Thu|Fri|Sat|Sun) [A-Z][a-z]{2} [ 123][0-9] "
+                             "[0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}\n")))
+        << lines[2];
+    EXPECT_EQ(lines[3], hyphens);
+    EXPECT_EQ(lines[4], "");
+    EXPECT_EQ(lines[5], "This file contains a log of problems that can show up during the game.");
+    EXPECT_EQ(lines[6], "");
+    EXPECT_EQ(lines[7], "");
+    EXPECT_EQ(lines[8], hyphens);
+    EXPECT_EQ(lines[9], "first 1");
+    EXPECT_EQ(text.find("an old run"), std::string::npos);
+}
+
+TEST(Log, MessageAboveTheThresholdIsNotWrittenButStillStartsTheFile) {
+    enterScratchDirectory();
+    iLog log;
+    log.Init(1);
+    log.log(3, "quiet");
+    const std::string text = readFile("log.txt");
+    EXPECT_EQ(linesOf(text).size(), 9u);
+    EXPECT_EQ(text.find("quiet"), std::string::npos);
+    log.setLevel(4);
+    log.log(3, "loud");
+    log.setLevel(1);
+    log.log(3, "quiet again");
+    const auto lines = linesOf(readFile("log.txt"));
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[9], "loud");
+}
+
+TEST(Log, TextsAreWrittenAsTheyStandAndLongOnesAreCut) {
+    enterScratchDirectory();
+    iLog log;
+    log.Init(1);
+    log.log("100% %s %n sure");
+    log.log(0, "%s", "name with %d inside");
+    log.log(0, "%s", std::string(5000, 'x').c_str());
+    const auto lines = linesOf(readFile("log.txt"));
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[9], "100% %s %n sure");
+    EXPECT_EQ(lines[10], "name with %d inside");
+    EXPECT_EQ(lines[11], std::string(iLog::bufferSize - 1, 'x'));
+}
+
+TEST(Log, UnwritableFileCostsOnlyTheMessage) {
+    const std::string dir = enterScratchDirectory();
+    if (geteuid() == 0) {
+        // root writes into read-only directories; a directory named log.txt
+        // cannot be opened as a file by anyone.
+        mkdir("log.txt", 0755);
+        writeFile("log.txt/keep", "x");
+    } else {
+        chmod(dir.c_str(), 0555);
+    }
+    iLog log;
+    log.Init(1);
+    testing::internal::CaptureStderr();
+    log.log(0, "lost");
+    const std::string errors = testing::internal::GetCapturedStderr();
+    chmod(dir.c_str(), 0755);
+    EXPECT_NE(errors.find("Errore apertura file log log.txt"), std::string::npos);
+}
