@@ -4,6 +4,10 @@
 
 #include <SDL/SDL.h>
 
+// Off in headless runs that play many games (tests, the arena, benchmarks):
+// frames are then drawn as fast as they come.
+extern bool paceFrames;
+
 // Milliseconds a frame lasts at least.
 const Uint32 FRAME_MILLISECONDS = 10;
 

@@ -361,8 +361,11 @@ void checkIfPhaseOneIsOver() {
 }
 
 void switchToThirdPhase() {
-    prepareInfoForNOVL();
     if (whoseFirstJare != 0 && currentPlayer->id != whoseFirstJare) changeHand();
+    // Recorded once the first mover of the moving phase is the current
+    // player: before the hand change above, the record would name the player
+    // who made the last removal instead.
+    prepareInfoForNOVL();
     currentPlayer->setState(CHOOSING);
     changeHand();
     currentPlayer->setState(WAITING);

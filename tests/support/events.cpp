@@ -47,6 +47,9 @@ SDL_Event keyEvent(Uint8 type, SDLKey key) {
 }  // namespace
 
 void movePointer(int x, int y) {
+    // A hand never lands on a point without moving: step there from beside
+    // it, so the game always sees a movement.
+    SDL_WarpMouse(static_cast<Uint16>(x > 0 ? x - 1 : x + 1), static_cast<Uint16>(y));
     SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
     SDL_PumpEvents();
     SDL_Event event;

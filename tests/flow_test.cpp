@@ -1,0 +1,297 @@
+// Whole games between two people, played with the mouse through the real
+// input dispatch and game flow on the headless screen.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/globals.h"
+#include "app/pacing.h"
+#include "bot/game.h"
+#include "rules/board.h"
+#include "rules/cell.h"
+#include "rules/flow.h"
+#include "settings/config.h"
+#include "sprites/pawn.h"
+#include "sprites/player.h"
+#include "support/events.h"
+#include "support/play.h"
+#include "support/testenv.h"
+#include "upload/record.h"
+
+namespace {
+
+// Player one's and player two's points of a full board without any line.
+const int noLineOne[12] = {0, 1, 3, 6, 8, 9, 10, 12, 16, 19, 20, 23};
+const int noLineTwo[12] = {2, 4, 5, 7, 11, 13, 14, 15, 17, 18, 21, 22};
+
+class TwoPeople : public testing::Test {
+protected:
+    void SetUp() override {
+        startHeadlessGame();
+        logEverything();
+        paceFrames = false;
+        playerOne->type = HUMAN;
+        playerTwo->type = HUMAN;
+        DialogScript::install({});
+    }
+    void TearDown() override { DialogScript::remove(); }
+
+    void startWithPlayerOne() {
+        clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
+        ASSERT_EQ(state, STATE_PLAYING);
+        ASSERT_EQ(currentPlayer, playerOne);
+    }
+
+    int piecesOnBoard(int player) {
+        int count = 0;
+        for (int c = 0; c < CELL_COUNT; ++c) count += doIOwn(c, player);
+        return count;
+    }
+
+    // The board's own invariants: 24 pieces, counts that match, states from the tables.
+    void expectConsistentBoard() {
+        EXPECT_EQ(piecesOnBoard(1), playerOne->pawnsOnBoard);
+        EXPECT_EQ(piecesOnBoard(2), playerTwo->pawnsOnBoard);
+        for (int c = 0; c < CELL_COUNT; ++c) {
+            int pawn = en_cell[c]->getCurrentPawn();
+            bool empty = en_cell[c]->isEmpty() || en_cell[c]->isUnderShadow();
+            EXPECT_EQ(empty, pawn < 0) << "point " << c;
+            if (pawn >= 0) {
+                EXPECT_EQ(en_pawn[pawn]->cell, c);
+            }
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(TwoPeople, WithoutALineWhilePlacingTheSecondPlacerRemovesFirst) {
+    startWithPlayerOne();
+    for (int i = 0; i < 12; ++i) {
+        humanPlaces(noLineOne[i]);
+        ASSERT_EQ(currentPlayer, playerTwo) << i;
+        EXPECT_TRUE(playerTwo->isChoosing());
+        humanPlaces(noLineTwo[i]);
+    }
+    EXPECT_EQ(whoseFirstJare, 0);
+    EXPECT_EQ(gamePhase, PHASE_OPENING);
+    EXPECT_EQ(currentPlayer, playerTwo);
+    EXPECT_TRUE(playerTwo->isHitting());
+    expectConsistentBoard();
+
+    humanRemoves(0);
+    EXPECT_EQ(currentPlayer, playerOne);
+    EXPECT_TRUE(playerOne->isHitting());
+    EXPECT_EQ(playerOne->pawnsOnBoard, 11);
+    humanRemoves(2);
+    EXPECT_EQ(gamePhase, PHASE_CONTENDING);
+    // Nobody made a line: the last to remove moves first.
+    EXPECT_EQ(currentPlayer, playerOne);
+    EXPECT_TRUE(playerOne->isChoosing());
+    EXPECT_TRUE(iGame->isGameOpened());
+    expectConsistentBoard();
+    // Who started, then the board as the moving phase begins.
+    EXPECT_EQ(gameToPost.str().substr(0, 25), "1010122121112122212211221");
+}
+
+TEST_F(TwoPeople, TheFirstLineWhilePlacingFlashesAndGivesTheFirstRemovalAndMove) {
+    startWithPlayerOne();
+    // Player one lines up 0, 1, 2 with its second and third pieces... the
+    // first three pieces: 0, 1, 2.
+    const int one[12] = {0, 1, 2, 3, 7, 11, 12, 16, 18, 20, 22, 9};
+    const int two[12] = {4, 5, 6, 8, 10, 13, 14, 15, 17, 19, 21, 23};
+    for (int i = 0; i < 12; ++i) {
+        humanPlaces(one[i]);
+        if (i == 2) {
+            EXPECT_EQ(whoseFirstJare, 1);
+            for (int c : {0, 1, 2}) EXPECT_TRUE(en_cell[c]->showsMeUp()) << c;
+            EXPECT_NE(logText().find("\trealized first Jare"), std::string::npos);
+        }
+        humanPlaces(two[i]);
+    }
+    EXPECT_EQ(whoseFirstJare, 1);
+    EXPECT_EQ(gamePhase, PHASE_OPENING);
+    EXPECT_EQ(currentPlayer, playerOne) << "the maker of the first line removes first";
+    EXPECT_TRUE(playerOne->isHitting());
+    humanRemoves(4);
+    EXPECT_EQ(currentPlayer, playerTwo);
+    humanRemoves(0);
+    EXPECT_EQ(gamePhase, PHASE_CONTENDING);
+    EXPECT_EQ(currentPlayer, playerOne) << "and moves first";
+    EXPECT_TRUE(playerOne->isChoosing());
+}
+
+TEST_F(TwoPeople, LaterLinesWhilePlacingNeitherFlashNorCount) {
+    startWithPlayerOne();
+    humanPlaces(0);
+    humanPlaces(3);
+    humanPlaces(1);
+    humanPlaces(4);
+    humanPlaces(9);
+    humanPlaces(5);  // player two's line 3, 4, 5: the first of the game
+    EXPECT_EQ(whoseFirstJare, 2);
+    for (int c = 0; c < CELL_COUNT; ++c) en_cell[c]->setState(en_cell[c]->getCurrentPawn() >= 0 ? CELL_OCCUPIED : CELL_EMPTY);
+    humanPlaces(2);  // player one's line 0, 1, 2
+    EXPECT_EQ(whoseFirstJare, 2);
+    for (int c : {0, 1, 2}) EXPECT_FALSE(en_cell[c]->showsMeUp()) << c;
+}
+
+TEST_F(TwoPeople, AMoveBackToItsOwnPointCostsNothing) {
+    startWithPlayerOne();
+    for (int i = 0; i < 12; ++i) {
+        humanPlaces(noLineOne[i]);
+        humanPlaces(noLineTwo[i]);
+    }
+    humanRemoves(0);
+    humanRemoves(2);
+    ASSERT_EQ(gamePhase, PHASE_CONTENDING);
+    // Player one's piece on 1 can step to 0 or 2 (both emptied).
+    clickNow(cellCentreX(1), cellCentreY(1));
+    EXPECT_TRUE(playerOne->isMovingTo());
+    movePointer(cellCentreX(1), cellCentreY(1));
+    clickNow(cellCentreX(1), cellCentreY(1));
+    EXPECT_EQ(currentPlayer, playerOne);
+    EXPECT_TRUE(playerOne->isChoosing());
+    EXPECT_TRUE(doIOwn(1, 1));
+    // Point 0 is no neighbour of 3: the piece goes back silently.
+    humanMoves(3, 0);
+    EXPECT_EQ(currentPlayer, playerOne);
+    EXPECT_TRUE(playerOne->isChoosing());
+    EXPECT_TRUE(doIOwn(3, 1));
+    EXPECT_FALSE(doIOwn(0, 1));
+    humanMoves(1, 0);
+    EXPECT_EQ(currentPlayer, playerTwo);
+    EXPECT_TRUE(doIOwn(0, 1));
+    expectConsistentBoard();
+}
+
+TEST_F(TwoPeople, WrongClicksLeaveATextAndTheBoardAsItWas) {
+    startWithPlayerOne();
+    humanPlaces(0);  // player two to place now
+    const std::string before = gameToPost.str();
+    auto board = [] {
+        std::string cells;
+        for (int c = 0; c < CELL_COUNT; ++c) cells += std::to_string(en_cell[c]->getCurrentPawn()) + ",";
+        return cells;
+    };
+    const std::string boardBefore = board();
+
+    ASSERT_EQ(currentPlayer, playerTwo);
+    ASSERT_TRUE(playerTwo->isChoosing());
+    clickNow(pawnCentreX(1), pawnCentreY(1));  // a piece of player one
+    EXPECT_STREQ(playerTwo->status, "The pawn is not yours");
+    EXPECT_NE(logText().find("pawn is not your\r\n"), std::string::npos);
+
+    clickNow(cellCentreX(5), cellCentreY(5));  // a point while choosing
+    EXPECT_STREQ(playerTwo->status, "The cell is not valid");
+    EXPECT_NE(logText().find("this is not valid\r\n"), std::string::npos);
+
+    clickNow(pawnCentreX(12), pawnCentreY(12));
+    ASSERT_TRUE(playerTwo->isMovingTo());
+    clickNow(cellCentreX(0), cellCentreY(0));  // the occupied point
+    EXPECT_STREQ(playerTwo->status, "The cell is not empty");
+    EXPECT_TRUE(playerTwo->isMovingTo());
+    movePointer(cellCentreX(7), cellCentreY(7));
+    clickNow(cellCentreX(7), cellCentreY(7));
+    EXPECT_EQ(currentPlayer, playerOne);
+
+    // A piece already on the board cannot be picked up while placing; the
+    // same click then reaches the point below it, whose text comes last.
+    clickNow(cellCentreX(0), cellCentreY(0));
+    EXPECT_NE(logText().find(
+                  "Cell is moving or dying or dead or already on board while resettlement\r\n"),
+              std::string::npos);
+    EXPECT_STREQ(playerOne->status, "The cell is not valid");
+    EXPECT_TRUE(playerOne->isChoosing());
+    EXPECT_EQ(board().substr(0, 3), boardBefore.substr(0, 3));
+}
+
+TEST_F(TwoPeople, RemovingOnesOwnPieceOrNothingIsRefused) {
+    startWithPlayerOne();
+    for (int i = 0; i < 12; ++i) {
+        humanPlaces(noLineOne[i]);
+        humanPlaces(noLineTwo[i]);
+    }
+    ASSERT_TRUE(playerTwo->isHitting());
+    humanRemoves(2);  // its own piece
+    EXPECT_STREQ(playerTwo->status, "The pawn is yours or is already empty");
+    EXPECT_TRUE(playerTwo->isHitting());
+    clickNow(300, 20);  // no piece there
+    EXPECT_TRUE(playerTwo->isHitting());
+    EXPECT_EQ(playerOne->pawnsOnBoard, 12);
+    EXPECT_EQ(playerTwo->pawnsOnBoard, 12);
+}
+
+TEST_F(TwoPeople, ABlockedPlayerAnsweredYesLetsTheMoverGoAgainWithoutRemoval) {
+    // Player two's pieces on 0, 2 and 21 are boxed in by player one.
+    for (auto [pawn, cell] : {std::pair{0, 1}, {1, 9}, {2, 14}, {3, 22}, {4, 4}, {5, 20}})
+        move_pawn_to_cell(pawn, cell, 1);
+    for (auto [pawn, cell] : {std::pair{12, 0}, {13, 2}, {14, 21}}) move_pawn_to_cell(pawn, cell, 2);
+    playerOne->pawnsOnBoard = 6;
+    playerTwo->pawnsOnBoard = 3;
+    gamePhase = PHASE_CONTENDING;
+    state = STATE_PLAYING;
+    currentPlayer = playerOne;
+    playerOne->setState(CHOOSING);
+    DialogScript::install({true});
+
+    humanMoves(4, 5);
+    EXPECT_EQ(DialogScript::questionsAsked(), 1);
+    EXPECT_EQ(currentPlayer, playerOne) << "the same player moves again";
+    EXPECT_TRUE(playerOne->isChoosing());
+    humanMoves(14, 13);  // completes 5, 13, 20 under the safe route
+    EXPECT_FALSE(playerOne->isHitting());
+    EXPECT_EQ(playerTwo->pawnsOnBoard, 3);
+    EXPECT_EQ(currentPlayer, playerTwo) << "point 14 is free again: player two can move";
+    EXPECT_FALSE(quit);
+}
+
+TEST_F(TwoPeople, ABlockedPlayerAnsweredNoEndsTheProgram) {
+    for (auto [pawn, cell] : {std::pair{0, 1}, {1, 9}, {2, 14}, {3, 22}, {4, 4}})
+        move_pawn_to_cell(pawn, cell, 1);
+    for (auto [pawn, cell] : {std::pair{12, 0}, {13, 2}, {14, 21}}) move_pawn_to_cell(pawn, cell, 2);
+    playerOne->pawnsOnBoard = 5;
+    playerTwo->pawnsOnBoard = 3;
+    gamePhase = PHASE_CONTENDING;
+    state = STATE_PLAYING;
+    currentPlayer = playerOne;
+    playerOne->setState(CHOOSING);
+    DialogScript::install({false});
+    humanMoves(4, 5);
+    EXPECT_EQ(DialogScript::questionsAsked(), 1);
+    EXPECT_TRUE(quit);
+}
+
+TEST_F(TwoPeople, AWholeGameEndsOnTheEndScreenWithItsThirtyCharacterRecord) {
+    IConfig.gameLevel = 1;
+    DialogScript::install({}, true);  // safe routes granted, play on at the end
+    std::mt19937 random(11);
+    startWithPlayerOne();
+    AutoGame game = playAutomatically(random, 4000);
+    ASSERT_EQ(DialogScript::gameOversShown(), 1) << "after " << game.actions << " actions";
+    ASSERT_TRUE(game.reachedMovingPhase);
+    const std::string record = gameToPost.str();
+    ASSERT_EQ(record.size(), 30u) << record;
+    EXPECT_EQ(record[0], '1') << "player one started";
+    EXPECT_EQ(record.substr(1, 24), game.recordAtMovingPhase);
+    EXPECT_EQ(record[25], '0') << "player one is human";
+    EXPECT_EQ(record[26], '0') << "player two is human";
+    EXPECT_EQ(record[27], '0' + game.firstMoverOfMovingPhase);
+    EXPECT_EQ(record[28], '1') << "the configured level";
+    EXPECT_TRUE(record[29] == '1' || record[29] == '2');
+    // The end screen cleared the board and went back to the start menu.
+    EXPECT_EQ(state, STATE_STARTING);
+    EXPECT_EQ(gamePhase, PHASE_RESETTLEMENT);
+    EXPECT_FALSE(quit);
+    for (int c = 0; c < CELL_COUNT; ++c) EXPECT_TRUE(en_cell[c]->isEmpty());
+    for (int p = 0; p < PAWN_COUNT; ++p) EXPECT_EQ(en_pawn[p]->state, PAWN_IDLE);
+}
+
+TEST_F(TwoPeople, TheEndScreenAnsweredNoEndsTheProgram) {
+    DialogScript::install({}, false);
+    std::mt19937 random(5);
+    startWithPlayerOne();
+    playAutomatically(random, 4000);
+    EXPECT_EQ(DialogScript::gameOversShown(), 1);
+    EXPECT_TRUE(quit);
+}
