@@ -104,3 +104,33 @@ void DialogScript::remove() {
 
 int DialogScript::questionsAsked() { return questions; }
 int DialogScript::gameOversShown() { return gameOvers; }
+
+TimedHand::~TimedHand() {
+    if (thread) SDL_WaitThread(thread, nullptr);
+}
+
+TimedHand& TimedHand::click(int x, int y) {
+    steps.push_back({true, x, y, SDLK_UNKNOWN});
+    return *this;
+}
+
+TimedHand& TimedHand::key(SDLKey which) {
+    steps.push_back({false, 0, 0, which});
+    return *this;
+}
+
+void TimedHand::start() {
+    thread = SDL_CreateThread(run, this);
+}
+
+int TimedHand::run(void* self) {
+    TimedHand& hand = *static_cast<TimedHand*>(self);
+    for (const Step& step : hand.steps) {
+        SDL_Delay(hand.pause);
+        if (step.isClick)
+            queueClick(step.x, step.y);
+        else
+            queueKey(step.key);
+    }
+    return 0;
+}

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <SDL/SDL.h>
+#include <SDL/SDL_thread.h>
 
 #include <deque>
 
@@ -18,6 +19,29 @@ void queueKey(SDLKey key);
 void clickNow(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
 // Dispatches a key release now.
 void releaseKeyNow(SDLKey key);
+// A hand that acts while a modal loop runs: from another thread, each step
+// in turn, with a pause between steps so the loop has taken the previous
+// one (the game reads the pointer's position when it handles a click).
+class TimedHand {
+public:
+    explicit TimedHand(Uint32 pauseMilliseconds = 120) : pause(pauseMilliseconds) {}
+    ~TimedHand();
+    TimedHand& click(int x, int y);
+    TimedHand& key(SDLKey key);
+    void start();
+
+private:
+    struct Step {
+        bool isClick;
+        int x, y;
+        SDLKey key;
+    };
+    static int run(void* self);
+    std::deque<Step> steps;
+    Uint32 pause;
+    SDL_Thread* thread = nullptr;
+};
+
 // Removes every queued event.
 void drainEvents();
 

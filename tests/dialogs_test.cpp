@@ -1,0 +1,103 @@
+// The yes/no question and the end-of-game screen, answered with real clicks
+// queued for their own event loops.
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "rules/board.h"
+#include "rules/cell.h"
+#include "settings/log.h"
+#include "sprites/dialogs.h"
+#include "sprites/pawn.h"
+#include "sprites/player.h"
+#include "support/events.h"
+#include "support/testenv.h"
+
+namespace {
+class Dialogs : public testing::Test {
+protected:
+    void SetUp() override {
+        startHeadlessGame();
+        logEverything();
+        drainEvents();
+    }
+    Uint32 pixel(int x, int y) { return static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x]; }
+    int count(const std::string& text, const std::string& what) {
+        int n = 0;
+        for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+        return n;
+    }
+};
+}  // namespace
+
+TEST_F(Dialogs, YesAndNoAnswerOnlyInsideTheirButtons) {
+    TimedHand yesHand;
+    yesHand.click(368, 360)   // on the Yes button's left edge: no answer
+        .click(300, 200)      // outside both buttons: only a redraw
+        .click(400, 365)
+        .start();
+    Uint32 start = SDL_GetTicks();
+    EXPECT_TRUE(yesno(screen, "", "Sure to quit the game?"));
+    EXPECT_GE(SDL_GetTicks() - start, 3u * 120 - 20) << "answered by the third click only";
+    TimedHand noHand;
+    noHand.click(591, 365).click(520, 365).start();  // right edge of No, then inside
+    start = SDL_GetTicks();
+    EXPECT_FALSE(yesno(screen, "Jid isii aan jare lahayn!", "Should I continue to give a safe route?"));
+    EXPECT_GE(SDL_GetTicks() - start, 2u * 120 - 20);
+    // The question was on screen: the black frame around the panel.
+    EXPECT_EQ(pixel(202, 99), SDL_MapRGB(screen->format, 0, 0, 0));
+}
+
+TEST_F(Dialogs, KeySTakesAScreenshotOfTheQuestion) {
+    TimedHand hand;
+    hand.key(SDLK_s).click(400, 365).start();
+    EXPECT_TRUE(yesno(screen, "", "Sure to reset the game?"));
+    ASSERT_TRUE(fileExists("screenshot-yesno.bmp"));
+    SDL_Surface* shot = SDL_LoadBMP("screenshot-yesno.bmp");
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(shot->w, 800);
+    EXPECT_EQ(shot->h, 600);
+    SDL_FreeSurface(shot);
+    writeFile("screenshot-yesno.bmp", "old");
+    TimedHand again;
+    again.key(SDLK_s).click(400, 365).start();
+    yesno(screen, "", "again");
+    EXPECT_NE(readFile("screenshot-yesno.bmp"), "old") << "a second screenshot replaces the first";
+}
+
+TEST_F(Dialogs, TheEndScreenReportsOnceClearsTheBoardOnEveryClickAndAnswers) {
+    playerTwo->type = HUMAN;
+    move_pawn_to_cell(0, 0, 1);
+    gamePhase = PHASE_CONTENDING;
+    state = STATE_PLAYING;
+    TimedHand hand(200);
+    hand.click(100, 100)  // outside the buttons: resets, and the screen stays
+        .click(400, 365)
+        .start();
+    Uint32 start = SDL_GetTicks();
+    EXPECT_TRUE(vittoria(screen, playerOne->name));
+    EXPECT_GE(SDL_GetTicks() - start, 2u * 200 - 20) << "the first click did not answer";
+    EXPECT_EQ(state, STATE_STARTING);
+    EXPECT_EQ(gamePhase, PHASE_RESETTLEMENT);
+    EXPECT_TRUE(en_cell[0]->isEmpty());
+    EXPECT_EQ(count(logText(), "User does not wish to communicate this game"), 1);
+
+    TimedHand noHand;
+    noHand.click(520, 365).start();
+    EXPECT_FALSE(vittoria(screen, playerTwo->name));
+    EXPECT_EQ(state, STATE_STARTING);
+}
+
+TEST_F(Dialogs, ScriptedAnswersSkipTheDrawingButNotTheEffects) {
+    DialogScript::install({false});
+    EXPECT_FALSE(yesno(screen, "", "Sure to quit the game?"));
+    EXPECT_EQ(DialogScript::questionsAsked(), 1);
+    move_pawn_to_cell(3, 3, 1);
+    gamePhase = PHASE_CONTENDING;
+    DialogScript::install({true});
+    EXPECT_TRUE(vittoria(screen, playerOne->name));
+    EXPECT_EQ(DialogScript::gameOversShown(), 1);
+    EXPECT_TRUE(en_cell[3]->isEmpty());
+    EXPECT_EQ(gamePhase, PHASE_RESETTLEMENT);
+    EXPECT_NE(logText().find("User does not wish to communicate this game"), std::string::npos);
+    DialogScript::remove();
+}
