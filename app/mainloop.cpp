@@ -97,6 +97,7 @@ void mainLoopPass() {
     signalPendingJares();
     SDL_Event event;
     while (SDL_PollEvent(&event)) dispatchEvent(event);
+    if (computerHoldsTheTurn()) playHeldComputerTurn();
     saveScreenshotWhileHeld();
     paceFrame(start);
 }

@@ -95,7 +95,14 @@ void renderStatusBars(SDL_Surface* target) {
     if (gamePhase >= 0 && gamePhase <= 2) text(target, 306, 291, gameCurrentPhases[gamePhase], 255, 255, 255);
 }
 
+bool drawFrames = true;
+
 void render(SDL_Surface*, SDL_Surface*, SDL_Surface* target) {
+    if (!drawFrames) {
+        for (Pawn* pawn : en_pawn)
+            if (pawn) pawn->update();
+        return;
+    }
     if (!target) return;
     renderGame(target);
     for (Pawn* pawn : en_pawn)

@@ -7,6 +7,10 @@
 #include <SDL/SDL.h>
 
 void render(SDL_Surface* gamescreen, SDL_Surface* minigamescreen, SDL_Surface* screen);
+
+// Off in a headless match (the arena): a frame then only advances the
+// pieces' glides, so games run at the speed of the rules alone.
+extern bool drawFrames;
 void renderGame(SDL_Surface* screen);
 void renderStatusBars(SDL_Surface* screen);
 void renderMenuStarting();

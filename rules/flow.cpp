@@ -26,6 +26,15 @@ Game* iGame = nullptr;
 
 namespace {
 
+Game* playerEngines[3] = {nullptr, nullptr, nullptr};
+bool heldTurnRunning = false;
+
+// The engine that decides for the player now to act.
+void useEngineOf(iPlayer* player) {
+    if (player && player->id >= 1 && player->id <= 2 && playerEngines[player->id])
+        iGame = playerEngines[player->id];
+}
+
 bool bothOpened() {
     return playerOne->hasOpenedTheGame() && playerTwo->hasOpenedTheGame();
 }
@@ -293,6 +302,7 @@ void move_pawn_to_cell(int pawn, int cell, int player) {
 
 void playComputerTurn() {
     iPlayer* p = currentPlayer;
+    useEngineOf(p);
     analyzeGame();
     if (gamePhase == PHASE_RESETTLEMENT)
         computerPlaces(p);
@@ -327,6 +337,7 @@ void changeHand() {
 
 bool doKilling() {
     waitIfPawnIsMoving();
+    useEngineOf(currentPlayer);
     int cell;
     if (!iGame->getBestToKill(&cell)) return false;
     ILog.log(3, "%s", iGame->getMessage());
@@ -448,4 +459,56 @@ void setupOpeningPosition() {
     timerTwo.start();
     gamePhase = PHASE_OPENING;
     state = STATE_PLAYING;
+}
+
+namespace {
+
+// A player who became a computer while carrying a piece puts it back first.
+void putBackCarriedPiece(iPlayer* p) {
+    int pawn = p->currentPawn;
+    if (pawn < 0 || pawn >= PAWN_COUNT || en_pawn[pawn]->state != PAWN_PICKED) return;
+    int from = p->getMovingFrom();
+    if (from >= 0 && en_cell[from]->getCurrentPawn() < 0)
+        move_pawn_to_cell(pawn, from, p->id);
+    else
+        en_pawn[pawn]->resetState();
+    p->currentPawn = -1;
+    p->setMovingFrom(-1);
+}
+
+// After a turn played from the main loop, the player now to act is made
+// ready the way the click handlers do it after a turn.
+void readyTheNextPlayer() {
+    if (state != STATE_PLAYING) return;
+    if (gamePhase == PHASE_OPENING && bothOpened()) {
+        switchToThirdPhase();
+        if (gamePhase == PHASE_CONTENDING && currentPlayer->IsHuman()) chooseAgain();
+        return;
+    }
+    if (!currentPlayer->IsHuman()) return;
+    if (gamePhase == PHASE_OPENING)
+        currentPlayer->setState(HITTING);
+    else if (!currentPlayer->isHitting())
+        chooseAgain();
+}
+
+}  // namespace
+
+bool computerHoldsTheTurn() {
+    return state == STATE_PLAYING && !quit && !heldTurnRunning && currentPlayer &&
+           currentPlayer->IsComputer();
+}
+
+void playHeldComputerTurn() {
+    heldTurnRunning = true;
+    putBackCarriedPiece(currentPlayer);
+    playComputerTurn();
+    waitIfPawnIsMoving();
+    readyTheNextPlayer();
+    heldTurnRunning = false;
+}
+
+void setPlayerEngines(Game* forPlayerOne, Game* forPlayerTwo) {
+    playerEngines[1] = forPlayerOne;
+    playerEngines[2] = forPlayerTwo;
 }

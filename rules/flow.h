@@ -45,3 +45,14 @@ void playComputerTurn();
 
 // Lights the turn marker of `player` and darkens the other.
 void lightTurnMarker(iPlayer* player);
+
+// True when a game is on and the player to act is a computer whose turn
+// nothing else is playing: it kept the turn because the other side is
+// blocked, it became a computer on the settings screen, or both players are
+// computers. The main loop then plays that turn itself.
+bool computerHoldsTheTurn();
+void playHeldComputerTurn();
+
+// Gives each player an engine of its own (a match between two levels);
+// null for both goes back to the one engine `iGame`.
+void setPlayerEngines(Game* forPlayerOne, Game* forPlayerTwo);
