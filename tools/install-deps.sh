@@ -8,7 +8,7 @@ packages=(
   cmake g++ make pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev libsdl-gfx1.2-dev
   libpng-dev fonts-dejavu-core libgtest-dev libbenchmark-dev
-  xvfb xdotool imagemagick
+  libx11-dev xvfb xdotool imagemagick
 )
 if [ "${1:-}" = "--sanitizers" ]; then
   packages+=(clang libclang-rt-14-dev)

@@ -1,0 +1,86 @@
+# Shared steps of the end-to-end runs: a private X display, the real game
+# binary in a private working directory that sees the resource tree, and a
+# person's mouse and keys through xdotool.
+#   source lib.sh <zelk binary> <resource tree> <close-window helper>
+set -euo pipefail
+
+ZELK_BIN=$1
+ZELK_TREE=$2
+CLOSE_WINDOW=$3
+WORK=$(mktemp -d /tmp/zelk-e2e-XXXXXX)
+SHOTS=${ZELK_E2E_SHOTS:-$WORK/shots}
+mkdir -p "$SHOTS"
+XVFB_PID=""
+GAME_PID=""
+WINDOW=""
+
+cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  if [ -z "${ZELK_E2E_KEEP:-}" ]; then rm -rf "$WORK"; else echo "kept $WORK"; fi
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$WORK/log.txt" ] && tail -n 30 "$WORK/log.txt" >&2
+  exit 1
+}
+
+for entry in images audio languages docs font.ttf; do
+  [ -e "$ZELK_TREE/$entry" ] && ln -s "$ZELK_TREE/$entry" "$WORK/$entry"
+done
+
+start_display() {
+  local fdfile="$WORK/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>"$WORK/xvfb.log" &
+  XVFB_PID=$!
+  for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
+  [ -s "$fdfile" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(cat "$fdfile")"
+}
+
+start_game() {
+  (cd "$WORK" && SDL_AUDIODRIVER=dummy exec "$ZELK_BIN" >"$WORK/stdout.txt" 2>&1) &
+  GAME_PID=$!
+  WINDOW=$(timeout 20 xdotool search --sync --name "^Zelk - a somali game$" | head -n 1) ||
+    fail "the window did not open"
+  # The loading screen runs before the first frame: wait for the board.
+  for _ in $(seq 100); do
+    grep -q "Done with display of the board" "$WORK/log.txt" 2>/dev/null && break
+    [ -s "$WORK/log.txt" ] && break
+    sleep 0.05
+  done
+  sleep 0.5
+}
+
+window_origin() {
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+  WIN_X=$X
+  WIN_Y=$Y
+}
+
+# Mouse and keys, in window coordinates, as a person gives them.
+move_to() { xdotool mousemove --window "$WINDOW" "$1" "$2"; sleep 0.08; }
+click_at() { move_to "$1" "$2"; xdotool click 1; sleep 0.15; }
+press() { xdotool key --window "$WINDOW" "$1"; sleep 0.15; }
+
+screenshot() { import -window root "$SHOTS/$1.png"; }
+
+# The colour of a pixel of a screenshot, in window coordinates, as "r,g,b".
+pixel() {
+  window_origin
+  convert "$SHOTS/$1.png" -format "%[fx:int(255*p{$(( $2 + WIN_X )),$(( $3 + WIN_Y ))}.r)],%[fx:int(255*p{$(( $2 + WIN_X )),$(( $3 + WIN_Y ))}.g)],%[fx:int(255*p{$(( $2 + WIN_X )),$(( $3 + WIN_Y ))}.b)]" info:
+}
+
+close_window() { "$CLOSE_WINDOW" "$WINDOW"; sleep 0.3; }
+
+wait_for_exit() {
+  local code=0
+  timeout 15 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end"
+  wait "$GAME_PID" || code=$?
+  GAME_PID=""
+  echo "$code"
+}
+
+log_has() { grep -qF -- "$1" "$WORK/log.txt"; }
