@@ -1,0 +1,39 @@
+# Two people start a game and place pieces with the mouse; player one's
+# third piece completes a line, which flashes green; closing the window asks
+# "Sure to quit the game?" and Yes ends the program.
+source "$(dirname "$0")/lib.sh"
+
+printf 'playerTwoType = HUMAN\r\n' > "$WORK/zelk.conf"
+start_display
+start_game
+press v                      # debug: game events go to the log
+click_at 260 536             # "left starts"
+log_has "Moving pawn" && fail "a piece moved before any was placed"
+
+place() {  # from a home place to a point centre
+  click_at "$1" "$2"
+  move_to $(( $3 + 3 )) $(( $4 + 3 ))
+  click_at "$3" "$4"
+}
+place 37 127 150 70          # player one: point 0
+place 687 127 224 136        # player two: point 3
+place 37 187 390 70          # player one: point 1
+place 687 187 386 136        # player two: point 4
+screenshot placing
+place 37 247 630 70          # player one: point 2, the line 0-1-2
+xdotool keydown s; sleep 0.12; xdotool keyup s   # the game's own screenshot, mid-flash
+sleep 0.5
+log_has "realized first Jare" || fail "the first line was not noticed"
+[ "$(grep -c "Moving pawn" "$WORK/log.txt")" = 5 ] || fail "five pieces should have been put down"
+[ -f "$WORK/mainscreenshot.bmp" ] || fail "no screenshot while s was held"
+convert "$WORK/mainscreenshot.bmp" "$SHOTS/flash.png"
+green=$(convert "$SHOTS/flash.png" -format "%[fx:int(255*p{390,70}.g)],%[fx:int(255*p{390,70}.r)]" info:)
+[ "${green%%,*}" -gt 200 ] && [ "${green##*,}" -lt 80 ] || fail "point 1 is not flashing green ($green)"
+
+close_window
+screenshot question
+[ "$(pixel question 202 200)" = "0,0,0" ] || fail "no dialog frame"
+click_at 400 365             # Yes
+code=$(wait_for_exit)
+[ "$code" = 0 ] || fail "exit code $code"
+echo "ok: placing by mouse, the flash of the first line, the quit question"
