@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "app/mainloop.h"
+#include "app/workdir.h"
 #include "settings/log.h"
 
 namespace fs = std::filesystem;
@@ -18,9 +19,7 @@ namespace {
 std::string scratchDirectory;
 
 void removeScratch() {
-    if (scratchDirectory.empty()) return;
-    std::error_code ignored;
-    fs::remove_all(scratchDirectory, ignored);
+    removePrivateWorkingDirectory(scratchDirectory);
     scratchDirectory.clear();
 }
 
@@ -28,25 +27,13 @@ void removeScratch() {
 
 std::string enterScratchDirectory(bool copyResources) {
     removeScratch();
-    char pattern[] = "/tmp/zelk-test-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    if (!made) ADD_FAILURE() << "cannot create a scratch directory";
-    scratchDirectory = made ? made : "/tmp";
+    scratchDirectory = enterPrivateWorkingDirectory(ZELK_DATA_DIR, copyResources);
+    if (scratchDirectory.empty()) ADD_FAILURE() << "cannot make a private working directory";
     static bool registered = false;
     if (!registered) {
         atexit(removeScratch);
         registered = true;
     }
-    const fs::path tree = ZELK_DATA_DIR;
-    for (const char* entry : {"images", "audio", "languages", "docs", "font.ttf"}) {
-        fs::path from = tree / entry, to = fs::path(scratchDirectory) / entry;
-        if (!fs::exists(from)) continue;
-        if (copyResources)
-            fs::copy(from, to, fs::copy_options::recursive);
-        else
-            fs::create_symlink(from, to);
-    }
-    if (chdir(scratchDirectory.c_str()) != 0) ADD_FAILURE() << "cannot enter " << scratchDirectory;
     return scratchDirectory;
 }
 
