@@ -1,0 +1,301 @@
+// The compact position of the strong levels against the game's own rules:
+// the same legal moves, the same lines, the same blocked players, and whole
+// games played through the real flow that the model follows step by step.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+#include "app/globals.h"
+#include "app/pacing.h"
+#include "bot/livegame.h"
+#include "bot/position.h"
+#include "rules/board.h"
+#include "rules/cell.h"
+#include "rules/flow.h"
+#include "sprites/pawn.h"
+#include "sprites/player.h"
+#include "support/events.h"
+#include "support/play.h"
+#include "support/testenv.h"
+
+using engine::Move;
+using engine::MoveList;
+using engine::Position;
+
+namespace {
+
+// Puts the pieces of `position` on the live board.
+void showOnBoard(const Position& position) {
+    for (Cell* cell : en_cell) cell->resetState();
+    for (Pawn* pawn : en_pawn) pawn->resetState();
+    int next[2] = {0, 12};
+    for (int side = 0; side < 2; ++side)
+        for (int point = 0; point < 24; ++point)
+            if (position.pieces[side] & (1u << point)) move_pawn_to_cell(next[side]++, point, side + 1);
+}
+
+Position randomPosition(std::mt19937& random) {
+    Position position;
+    std::vector<int> points(24);
+    for (int i = 0; i < 24; ++i) points[i] = i;
+    std::shuffle(points.begin(), points.end(), random);
+    int ones = random() % 13, twos = random() % 13;
+    for (int i = 0; i < ones; ++i) position.pieces[0] |= 1u << points[i];
+    for (int i = 0; i < twos; ++i) position.pieces[1] |= 1u << points[ones + i];
+    position.phase = random() % 2 ? engine::PLACING : engine::MOVING;
+    position.toPlace[0] = static_cast<uint8_t>(12 - ones);
+    position.toPlace[1] = static_cast<uint8_t>(12 - twos);
+    position.side = static_cast<uint8_t>(random() % 2);
+    engine::rehash(position);
+    return position;
+}
+
+std::set<std::pair<int, int>> modelMoves(const Position& position) {
+    MoveList list;
+    engine::generateMoves(position, list);
+    std::set<std::pair<int, int>> moves;
+    for (int i = 0; i < list.count; ++i) moves.insert({list.moves[i].from, list.moves[i].to});
+    return moves;
+}
+
+bool neighbours(int from, int to) {
+    for (int n : cellAdjents[from])
+        if (n == to) return true;
+    return false;
+}
+
+// What the click handlers accept on the live board for the player `id`.
+std::set<std::pair<int, int>> liveMoves(const Position& position, int id) {
+    std::set<std::pair<int, int>> moves;
+    bool pieceAtHome = false;
+    for (Pawn* pawn : en_pawn) pieceAtHome |= pawn->owner == id && pawn->state == PAWN_IDLE;
+    for (int to = 0; to < CELL_COUNT; ++to) {
+        if (!en_cell[to]->isEmpty()) continue;
+        if (position.phase == engine::PLACING) {
+            if (pieceAtHome) moves.insert({-1, to});
+            continue;
+        }
+        for (int from = 0; from < CELL_COUNT; ++from)
+            if (doIOwn(from, id) && neighbours(from, to)) moves.insert({from, to});
+    }
+    return moves;
+}
+
+// The live board's answer: does this placement or step complete a line?
+bool liveLine(int from, int to, int id) {
+    int pawn = from >= 0 ? en_cell[from]->getCurrentPawn() : -1;
+    if (from >= 0) en_cell[from]->setState(CELL_EMPTY);
+    const bool line = didIMakeJare(to, id) >= 0 && (from < 0 || !lineHasCell(didIMakeJare(to, id), from));
+    if (from >= 0) {
+        en_cell[from]->setState(CELL_OCCUPIED);
+        en_cell[from]->setCurrentPawn(pawn);
+    }
+    return line;
+}
+
+bool sameGame(const Position& a, const Position& b) {
+    return a.pieces[0] == b.pieces[0] && a.pieces[1] == b.pieces[1] && a.toPlace[0] == b.toPlace[0] &&
+           a.toPlace[1] == b.toPlace[1] && a.phase == b.phase && a.side == b.side &&
+           a.firstLineBy == b.firstLineBy && a.removalsDone == b.removalsDone &&
+           a.mustRemove == b.mustRemove && a.safeRoute == b.safeRoute;
+}
+
+std::string show(const Position& p) {
+    char text[160];
+    snprintf(text, sizeof text, "pieces %06x/%06x place %d/%d phase %d side %d first %d removed %d remove %d safe %d",
+             p.pieces[0], p.pieces[1], p.toPlace[0], p.toPlace[1], p.phase, p.side, p.firstLineBy,
+             p.removalsDone, p.mustRemove, p.safeRoute);
+    return text;
+}
+
+}  // namespace
+
+TEST(PositionModel, AgreesWithTheLiveBoardOnMovesLinesAndBlockedPlayers) {
+    startHeadlessGame();
+    std::mt19937 random(2024);
+    for (int round = 0; round < 3000; ++round) {
+        Position position = randomPosition(random);
+        showOnBoard(position);
+        const int id = position.side + 1;
+        ASSERT_EQ(modelMoves(position), liveMoves(position, id)) << show(position);
+        for (auto [from, to] : modelMoves(position)) {
+            const engine::Points own = position.pieces[position.side];
+            const bool modelLine = engine::completesLine(from >= 0 ? own & ~(1u << from) : own, to);
+            ASSERT_EQ(modelLine, liveLine(from, to, id)) << show(position) << " " << from << "-" << to;
+        }
+        for (int side = 0; side < 2; ++side)
+            ASSERT_EQ(engine::canStep(position, side), playerCanMove(side + 1)) << show(position);
+        ASSERT_EQ(engine::fullLines(position.pieces[0]) > 0, [&] {
+            for (int line = 0; line < LINE_COUNT; ++line)
+                if (doIOwn(jare[line][0], 1) && doIOwn(jare[line][1], 1) && doIOwn(jare[line][2], 1))
+                    return true;
+            return false;
+        }());
+    }
+}
+
+TEST(PositionModel, FollowsWholeGamesOfTwoPeopleThroughTheRealFlow) {
+    startHeadlessGame();
+    paceFrames = false;
+    playerOne->type = HUMAN;
+    playerTwo->type = HUMAN;
+    DialogScript::install({}, true);
+    for (int game = 0; game < 6; ++game) {
+        std::mt19937 random(100 + game);
+        resetall();
+        startGame(game % 2 ? playerTwo : playerOne);
+        Position model = engine::positionFromLiveGame();
+        int actions = 0;
+        while (state == STATE_PLAYING && DialogScript::gameOversShown() == game && actions < 3000) {
+            // One action of the automatic person, then the model plays the same move.
+            const Position before = engine::positionFromLiveGame();
+            ASSERT_TRUE(sameGame(before, model)) << "game " << game << " action " << actions << "\n live  "
+                                                 << show(before) << "\n model " << show(model);
+            const std::string boardBefore = show(before);
+            playAutomatically(random, 1);
+            if (DialogScript::gameOversShown() > game) {
+                Position last = model;
+                // The last removal ends the game in the model too.
+                MoveList list;
+                engine::generateMoves(last, list);
+                bool ends = false;
+                for (int i = 0; i < list.count; ++i) {
+                    Position child = last;
+                    engine::play(child, list.moves[i]);
+                    ends |= child.phase == engine::OVER;
+                }
+                EXPECT_TRUE(ends) << boardBefore;
+                break;
+            }
+            const Position after = engine::positionFromLiveGame();
+            bool matched = false;
+            MoveList list;
+            engine::generateMoves(model, list);
+            for (int i = 0; i < list.count && !matched; ++i) {
+                Position child = model;
+                engine::play(child, list.moves[i]);
+                if (sameGame(child, after)) {
+                    model = child;
+                    matched = true;
+                }
+            }
+            ASSERT_TRUE(matched) << "no move of the model leads from\n " << boardBefore << "\nto\n " << show(after);
+            ++actions;
+        }
+        EXPECT_EQ(DialogScript::gameOversShown(), game + 1) << "game " << game;
+    }
+    DialogScript::remove();
+}
+
+namespace {
+
+// Counts move sequences of the moving phase on the live board, with the
+// board's own queries: empty points, neighbours, lines, blocked players.
+struct LivePerft {
+    int side;          // 0 or 1
+    bool mustRemove = false;
+    bool safeRoute = false;
+
+    long count(int depth) {
+        if (depth == 0) return 1;
+        const int id = side + 1, otherId = 2 - side;
+        long total = 0;
+        if (mustRemove) {
+            for (int cell = 0; cell < CELL_COUNT; ++cell) {
+                if (!doIOwn(cell, otherId)) continue;
+                int pawn = en_cell[cell]->getCurrentPawn();
+                en_cell[cell]->setState(CELL_EMPTY);
+                LivePerft next = *this;
+                next.mustRemove = false;
+                int left = 0;
+                for (int c = 0; c < CELL_COUNT; ++c) left += doIOwn(c, otherId);
+                total += left <= 2 ? 1 : next.passTurn().count(depth - 1);
+                move_pawn_to_cell(pawn, cell, otherId);
+            }
+            return total;
+        }
+        for (int from = 0; from < CELL_COUNT; ++from) {
+            if (!doIOwn(from, id)) continue;
+            for (int to : cellAdjents[from]) {
+                if (to < 0 || !en_cell[to]->isEmpty()) continue;
+                int pawn = en_cell[from]->getCurrentPawn();
+                en_cell[from]->setState(CELL_EMPTY);
+                move_pawn_to_cell(pawn, to, id);
+                LivePerft next = *this;
+                if (!safeRoute && didIMakeJare(to, id) >= 0) {
+                    next.mustRemove = true;
+                    next.safeRoute = false;
+                    total += next.count(depth - 1);
+                } else {
+                    total += next.passTurn().count(depth - 1);
+                }
+                en_cell[to]->setState(CELL_EMPTY);
+                move_pawn_to_cell(pawn, from, id);
+            }
+        }
+        return total;
+    }
+
+    LivePerft passTurn() const {
+        LivePerft next = *this;
+        next.safeRoute = false;
+        if (!playerCanMove(2 - side))
+            next.safeRoute = true;
+        else
+            next.side = 1 - side;
+        return next;
+    }
+};
+
+long modelPerft(const Position& position, int depth) {
+    if (depth == 0 || position.phase == engine::OVER) return 1;
+    MoveList list;
+    engine::generateMoves(position, list);
+    long total = 0;
+    for (int i = 0; i < list.count; ++i) {
+        Position child = position;
+        engine::play(child, list.moves[i]);
+        total += modelPerft(child, depth - 1);
+    }
+    return total;
+}
+
+Position movingPosition(std::initializer_list<int> one, std::initializer_list<int> two, int side) {
+    Position position;
+    position.phase = engine::MOVING;
+    position.toPlace[0] = position.toPlace[1] = 0;
+    position.removalsDone = 3;
+    for (int p : one) position.pieces[0] |= 1u << p;
+    for (int p : two) position.pieces[1] |= 1u << p;
+    position.side = static_cast<uint8_t>(side);
+    engine::rehash(position);
+    return position;
+}
+
+}  // namespace
+
+TEST(PositionModel, CountsTheSameMoveSequencesAsTheLiveBoard) {
+    startHeadlessGame();
+    const Position positions[] = {
+        // Right after the opening removals: two empty points.
+        movingPosition({0, 1, 3, 6, 8, 9, 10, 12, 16, 19, 20}, {4, 5, 7, 11, 13, 14, 15, 17, 18, 21, 22}, 0),
+        // Lines to be made and pieces to be removed, down to the end of a game.
+        movingPosition({0, 1, 9, 4, 7}, {21, 22, 14, 12}, 0),
+        movingPosition({0, 2, 4, 10}, {9, 21, 13, 23, 19}, 1),
+        // Player two boxed in: player one moves on a safe route.
+        movingPosition({1, 9, 14, 22, 4, 20}, {0, 2, 21}, 0),
+    };
+    for (const Position& position : positions) {
+        showOnBoard(position);
+        for (int depth = 1; depth <= 4; ++depth) {
+            LivePerft live{position.side};
+            EXPECT_EQ(modelPerft(position, depth), live.count(depth)) << show(position) << " depth " << depth;
+        }
+    }
+    // Counted by hand: in the first position the empty points are 2 and 23;
+    // player one reaches only 2 (from 1), then player two steps 4-1, 14-23
+    // or 22-23.
+    EXPECT_EQ(modelPerft(positions[0], 1), 1);
+    EXPECT_EQ(modelPerft(positions[0], 2), 3);
+}
