@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps configure bench clean
+.PHONY: run test test-asan build deps configure bench clean
 
 deps:
 	@tools/install-deps.sh
@@ -19,6 +19,19 @@ run: build
 
 test: build
 	cd $(BUILD) && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j$(JOBS)
+
+# The library and the whole suite built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang, so the fuzz targets build too), then run,
+# fuzzers included.
+ASAN_BUILD ?= build-asan
+test-asan:
+	@tools/install-deps.sh --sanitizers
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DZELK_SANITIZE=ON -DZELK_FUZZ=ON -DZELK_BENCH=OFF > /dev/null
+	@cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j$(JOBS)
 
 bench: build
 	$(BUILD)/bench/zelk-bench
