@@ -1,0 +1,51 @@
+// A blocking IPv4 TCP client for one short exchange with a web service.
+// Nothing it does can hang the game for long: the connect, every send and
+// every receive give up after `timeoutMilliseconds`. Sending to a peer that
+// has gone fails with an error instead of raising SIGPIPE. Errors are errno
+// numbers, kept by the client so that logging cannot overwrite them.
+#pragma once
+
+#include <cstddef>
+#include <netinet/in.h>
+#include <sys/types.h>
+
+// On POSIX the socket layer needs no set-up; the steps stay so that an
+// upload reads the same on every platform.
+inline bool startSocketLayer() { return true; }
+inline void stopSocketLayer() {}
+
+// A dotted IPv4 text is taken as it stands, without any lookup; otherwise
+// the first IPv4 address the resolver gives. Names under ".invalid" never
+// resolve, so they fail at once without asking the resolver.
+bool lookUpIPv4(const char* host, int port, sockaddr_in& address);
+
+class SocketClient {
+public:
+    static const int timeoutMilliseconds = 3000;
+
+    SocketClient() = default;
+    SocketClient(const SocketClient&) = delete;
+    SocketClient& operator=(const SocketClient&) = delete;
+    ~SocketClient();
+
+    // A TCP stream socket with the send and receive time limits set.
+    bool open();
+    // ETIMEDOUT when the connection is not made within the time limit.
+    bool connectTo(const sockaddr_in& address);
+    // Bytes taken (possibly fewer than offered), or -1.
+    ssize_t send(const char* bytes, size_t count);
+    // Bytes received, 0 at the end of the stream, or -1 (EAGAIN on timeout).
+    ssize_t receive(char* buffer, size_t capacity);
+    // Whether the peer may still send: true unless it has closed its side
+    // and nothing is waiting to be read. Never blocks.
+    bool mayHaveMore();
+    void close();
+
+    int lastError() const { return error; }
+
+private:
+    bool fail();
+
+    int fd = -1;
+    int error = 0;
+};
