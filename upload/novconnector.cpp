@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "settings/log.h"
+#include "upload/replyprinter.h"
 #include "upload/socketclient.h"
 
 namespace {
@@ -24,8 +25,6 @@ const char requestTemplate[] =
 const size_t chunkSize = 512;
 // The reply is only shown; anything past this is a misbehaving server.
 const size_t replyLimit = 1024 * 1024;
-const char headerEnd[] = "\r\n\r\n";
-const size_t headerEndLength = sizeof headerEnd - 1;
 
 void copyCut(char* field, size_t capacity, const char* text) {
     if (!text) text = "";
@@ -81,44 +80,6 @@ bool sendRequest(SocketClient& client, const char* request) {
     }
     return true;
 }
-
-// Prints the body of the reply and logs it chunk by chunk. The header end
-// may be cut across two chunks, so the last bytes of the headers seen so
-// far are kept to look for it across the seam.
-class ReplyPrinter {
-public:
-    void take(const char* chunk, size_t length) {
-        size_t bodyStart = 0;
-        if (!inBody) {
-            std::string window = seam;
-            window.append(chunk, length);
-            size_t found = window.find(headerEnd, 0, headerEndLength);
-            if (found == std::string::npos) {
-                seam = window.substr(window.size() - std::min(window.size(), headerEndLength - 1));
-                return;
-            }
-            // The seam holds fewer bytes than the header end, so it ends in this chunk.
-            bodyStart = found + headerEndLength - seam.size();
-            inBody = true;
-        }
-        fwrite(chunk + bodyStart, 1, length - bodyStart, stdout);
-        logChunk(chunk, length);
-    }
-
-    bool sawBody() const { return inBody; }
-
-private:
-    // The log is text: a NUL would end the line early, so it shows as '.'.
-    static void logChunk(const char* chunk, size_t length) {
-        std::string text(chunk, length);
-        for (char& c : text)
-            if (c == '\0') c = '.';
-        ILog.log(3, "%s", text.c_str());
-    }
-
-    bool inBody = false;
-    std::string seam;
-};
 
 void printReply(SocketClient& client) {
     char buffer[chunkSize + 1];
