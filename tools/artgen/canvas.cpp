@@ -274,6 +274,23 @@ void paintAt(Image& img, const Mask& m, int dx, int dy, Colour c, float opacity)
         }
 }
 
+Image rotated(const Image& src, double degrees) {
+    SDL_Surface* turned = rotozoomSurface(const_cast<SDL_Surface*>(src.surface()), degrees, 1.0, SMOOTHING_ON);
+    if (!turned) throw std::runtime_error("rotozoomSurface failed");
+    Image out(turned->w, turned->h);
+    SDL_LockSurface(turned);
+    for (int y = 0; y < turned->h; ++y)
+        for (int x = 0; x < turned->w; ++x) {
+            Uint32 px = *reinterpret_cast<Uint32*>(static_cast<Uint8*>(turned->pixels) + y * turned->pitch + x * 4);
+            Uint8 r, g, b, a;
+            SDL_GetRGBA(px, turned->format, &r, &g, &b, &a);
+            out.set(x, y, rgb(r, g, b), a / 255.0f);
+        }
+    SDL_UnlockSurface(turned);
+    SDL_FreeSurface(turned);
+    return out;
+}
+
 // ---------------------------------------------------------------- noise
 
 namespace {

@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
         art::Fonts fonts(ZELK_FONT_DIR);
         art::drawBoardPictures(out, fonts);
         art::drawPiecePictures(out);
+        art::drawButtonPictures(out, fonts);
+        art::drawPanelPictures(out, fonts);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zelk-artgen: %s\n", e.what());
         status = 1;
