@@ -274,8 +274,8 @@ void paintAt(Image& img, const Mask& m, int dx, int dy, Colour c, float opacity)
         }
 }
 
-Image rotated(const Image& src, double degrees) {
-    SDL_Surface* turned = rotozoomSurface(const_cast<SDL_Surface*>(src.surface()), degrees, 1.0, SMOOTHING_ON);
+Image rotated(const Image& src, double degrees, double zoom) {
+    SDL_Surface* turned = rotozoomSurface(const_cast<SDL_Surface*>(src.surface()), degrees, zoom, SMOOTHING_ON);
     if (!turned) throw std::runtime_error("rotozoomSurface failed");
     Image out(turned->w, turned->h);
     SDL_LockSurface(turned);

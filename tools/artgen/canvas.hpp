@@ -95,9 +95,10 @@ void paint(Image& img, const Mask& m, Colour c, float opacity = 1.0f);
 void paint(Image& img, const Mask& m, const Shader& shader, float opacity = 1.0f);
 void paintAt(Image& img, const Mask& m, int dx, int dy, Colour c, float opacity = 1.0f);
 
-// A copy of `src` turned by `degrees` (counter-clockwise) with SDL_rotozoom;
+// A copy of `src` turned by `degrees` (counter-clockwise) and scaled by
+// `zoom` with SDL_rotozoom;
 // the result is larger so nothing is cut off.
-Image rotated(const Image& src, double degrees);
+Image rotated(const Image& src, double degrees, double zoom = 1.0);
 
 // Smooth value noise in about -1..1 and a few octaves of it.
 float valueNoise(float x, float y, unsigned seed);

@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
         art::drawPiecePictures(out);
         art::drawButtonPictures(out, fonts);
         art::drawPanelPictures(out, fonts);
+        art::drawAvatarPictures(out);
+        art::drawTurnMarker(out);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zelk-artgen: %s\n", e.what());
         status = 1;
