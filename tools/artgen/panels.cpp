@@ -61,6 +61,22 @@ void drawDarkButton(Image& shapes, float x, float y, float bw, float bh, Colour 
     paint(shapes, sheen, mix(colour, rgb(255, 240, 210), 0.45f), 0.8f);
 }
 
+// The black slate at the right of the about panel where the credits go,
+// set into the card so its right side sits on the card's edge.
+void drawCreditsBox(Image& shapes) {
+    int w = shapes.width(), h = shapes.height();
+    constexpr float x0 = 495, y0 = 198, x1 = 695, y1 = 448;
+    Mask slate = roundRectMask(w, h, x0, y0, x1, y1, 6);
+    paint(shapes, blurred(shifted(slate, 2, 2), 1), rgb(150, 120, 84), 0.7f);
+    paint(shapes, slate, [](float x, float y) {
+        return scaled(rgb(22, 16, 12), 1.0f + 0.15f * fbm(x * 0.03f, y * 0.03f, 109u) - 0.2f * (y - y0) / (y1 - y0));
+    });
+    Mask rim = sdfMask(w, h, [=](float x, float y) {
+        return std::fabs(sdRoundRect(x, y, x0 + 3.5f, y0 + 3.5f, x1 - 3.5f, y1 - 3.5f, 4)) - 0.5f;
+    });
+    paint(shapes, rim, palette::kGoldDark, 0.8f);
+}
+
 void drawDialog(const Output& out) {
     constexpr int kW = 400, kH = 300;
     Image shapes(kW, kH), shadows(kW, kH);
@@ -90,6 +106,7 @@ void drawAbout(const Output& out, Fonts& fonts) {
     EmblemStyle style{palette::kGold, 1.6f, palette::kGoldLight, 2.6f};
     drawBoardEmblem(shapes, 40, 18, 78, style);
     drawBoardEmblem(shapes, 582, 18, 78, style);
+    drawCreditsBox(shapes);
     drawDarkButton(shapes, 12, 468, 103, 25, rgb(92, 50, 24));
     drawDarkButton(shapes, 147, 468, 103, 25, rgb(92, 50, 24));
     drawDarkButton(shapes, 433, 468, 103, 25, rgb(28, 50, 104));
