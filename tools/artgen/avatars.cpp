@@ -61,7 +61,7 @@ void drawHerder(const Output& out) {
     Image shapes(kW, kH), glow(kW, kH);
     drawGroundShadow(glow, 32);
     const Colour robe = rgb(76, 54, 44), bronze = palette::kEbonyRim, wood = rgb(150, 98, 52);
-    const Colour offWhite = rgb(240, 232, 216);
+    const Colour offWhite = rgb(226, 216, 198);
     // Herding stick with a crook, held in the right hand.
     paint(shapes, limb({51, 16}, {54, 92}, 1.5f), wood);
     paint(shapes, limb({51, 16}, {48, 10}, 1.5f), wood);

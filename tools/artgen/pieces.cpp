@@ -44,11 +44,11 @@ void drawHighlightedPoint(const Output& out) {
     const Colour lime = rgb(196, 236, 84), leaf = rgb(86, 150, 40);
     paint(glow, blurred(ringMask(kPieceSize, kPieceSize, 25, 25, 14, 21), 2), rgb(222, 246, 120), 0.95f);
     drawHole(shapes, 25.0f, 25.0f, 12.5f);
-    paint(shapes, ringMask(kPieceSize, kPieceSize, 25, 25, 14.5f, 19.0f), [](float x, float y) {
+    paint(shapes, ringMask(kPieceSize, kPieceSize, 25, 25, 12.8f, 19.0f), [](float x, float y) {
         float facing = -((x - 25) + (y - 25)) / std::max(std::hypot(x - 25, y - 25), 1e-3f) * 0.7071f;
         return mix(rgb(86, 150, 40), rgb(236, 250, 150), clamp01(0.55f + 0.45f * facing));
     });
-    paint(shapes, ringMask(kPieceSize, kPieceSize, 25, 25, 14.5f, 15.5f), leaf);
+    paint(shapes, ringMask(kPieceSize, kPieceSize, 25, 25, 13.0f, 14.2f), leaf);
     paint(shapes, circleMask(kPieceSize, kPieceSize, 25, 25, 4.0f), lime, 0.9f);
     finishWhiteKeyed(shapes, &glow);
     out.png(shapes, "images/cells/shadowcell.png", PngKind::Rgba);
