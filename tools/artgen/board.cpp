@@ -134,14 +134,18 @@ void drawAvatarNiche(Image& board, float x0) {
     bevelRecessed(board, niche, 3, 0.8f);
 }
 
+// Status texts are written from y 500 to 575; the label leaves a margin round them.
+constexpr float kLabelTop = 494, kLabelBottom = 586;
+
 void drawStatusLabel(Image& board, float x0, float x1) {
-    Mask label = roundRectMask(kWindowW, kWindowH, x0, 500, x1, 584, 6);
+    Mask label = roundRectMask(kWindowW, kWindowH, x0, kLabelTop, x1, kLabelBottom, 6);
     dropShadow(board, label, 2, 3, 2, 0.35f);
     paint(board, label, [](float x, float y) {
-        return scaled(palette::kParchment, 1.0f + 0.025f * fbm(x * 0.05f, y * 0.05f, 71u) - 0.03f * (y - 500) / 84);
+        float down = (y - kLabelTop) / (kLabelBottom - kLabelTop);
+        return scaled(palette::kParchment, 1.0f + 0.025f * fbm(x * 0.05f, y * 0.05f, 71u) - 0.03f * down);
     });
     Mask edge = sdfMask(kWindowW, kWindowH, [=](float x, float y) {
-        return std::fabs(sdRoundRect(x, y, x0 + 0.5f, 500.5f, x1 - 0.5f, 583.5f, 6)) - 0.7f;
+        return std::fabs(sdRoundRect(x, y, x0 + 0.5f, kLabelTop + 0.5f, x1 - 0.5f, kLabelBottom - 0.5f, 6)) - 0.7f;
     });
     paint(board, edge, rgb(140, 96, 54), 0.9f);
 }
@@ -154,9 +158,9 @@ void drawBoard(const Output& out) {
     drawHomeDimples(board, kLeftColumns);
     drawHomeDimples(board, kRightColumns);
     drawAvatarNiche(board, 0);
-    drawAvatarNiche(board, 728);
+    drawAvatarNiche(board, 729);
     drawStatusLabel(board, 72, 218);
-    drawStatusLabel(board, 622, 726);
+    drawStatusLabel(board, 620, 727);
     drawPlayingField(board);
     drawWalnutField(board);
     drawLines(board);

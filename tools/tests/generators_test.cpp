@@ -218,7 +218,8 @@ TEST(Xm, HeaderAndInstrumentLayout) {
     ins.sample.loopLength = 2;
     ins.volumeEnvelope = {{{0, 64}, {10, 32}}, 1};
     m.instruments.push_back(ins);
-    const std::vector<uint8_t>& d = snd::xm::encode(m).data();
+    const snd::Bytes encoded = snd::xm::encode(m);
+    const std::vector<uint8_t>& d = encoded.data();
 
     const size_t patternAt = 60 + 276, instrumentAt = patternAt + 9 + 8;  // 8 empty cells, a byte each
     const size_t sampleAt = instrumentAt + 263, dataAt = sampleAt + 40;
