@@ -1,0 +1,264 @@
+// The generators' building blocks: masks and blur, the white-key finish,
+// the PNG writer, the oscillators and filters, and the Extended Module
+// encoding (packing, deltas, tuning).
+#include <gtest/gtest.h>
+
+#include "canvas.hpp"
+#include "dsp.hpp"
+#include "output.hpp"
+#include "song.hpp"
+#include "xm.hpp"
+
+#include <SDL/SDL.h>
+
+#include <png.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <numeric>
+#include <string>
+
+namespace {
+
+float total(const art::Mask& m) { return std::accumulate(m.v.begin(), m.v.end(), 0.0f); }
+
+// ------------------------------------------------------------ drawing
+
+TEST(Masks, CoverageMatchesTheShapesArea) {
+    art::Mask disc = art::circleMask(64, 64, 32, 32, 20.3f);
+    EXPECT_NEAR(total(disc), 3.14159f * 20.3f * 20.3f, 8.0f);
+    art::Mask ring = art::ringMask(64, 64, 32, 32, 10, 20);
+    EXPECT_NEAR(total(ring), 3.14159f * (400 - 100), 8.0f);
+    art::Mask square = art::polygonMask(40, 40, {{10, 10}, {30, 10}, {30, 30}, {10, 30}});
+    EXPECT_NEAR(total(square), 400.0f, 12.0f);  // SDL_gfx fills the edge pixels too
+    // Antialiased edges, full inside, empty outside.
+    EXPECT_FLOAT_EQ(disc.get(32, 32), 1.0f);
+    EXPECT_FLOAT_EQ(disc.get(2, 2), 0.0f);
+    EXPECT_GT(disc.get(52, 32), 0.0f);
+    EXPECT_LT(disc.get(52, 32), 1.0f);
+}
+
+TEST(Masks, BlurSpreadsWithoutLosingCoverageAndShiftMoves) {
+    art::Mask dot = art::circleMask(60, 60, 30, 30, 6);
+    art::Mask soft = art::blurred(dot, 3);
+    EXPECT_NEAR(total(soft), total(dot), 0.5f);
+    EXPECT_LT(soft.get(30, 30), dot.get(30, 30));
+    EXPECT_GT(soft.get(30, 39), dot.get(30, 39));
+    art::Mask moved = art::shifted(dot, 5, -3);
+    EXPECT_FLOAT_EQ(moved.get(35, 27), dot.get(30, 30));
+    EXPECT_FLOAT_EQ(art::subtracted(dot, dot).get(30, 30), 0.0f);
+    EXPECT_FLOAT_EQ(art::united(dot, moved).get(35, 27), 1.0f);
+}
+
+TEST(WhiteKey, FinishLeavesOnlyKeyOrNonWhiteOpaquePixels) {
+    art::Image shapes(20, 20), glow(20, 20);
+    art::paint(shapes, art::circleMask(20, 20, 10, 10, 6), art::rgb(255, 255, 255));  // a white stone
+    art::paint(glow, art::circleMask(20, 20, 10, 10, 9), art::rgb(200, 160, 40), 0.5f);
+    art::finishWhiteKeyed(shapes, &glow);
+    int keyed = 0, glowing = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) {
+            art::Colour c = shapes.colourAt(x, y);
+            bool white = c.r == 255 && c.g == 255 && c.b == 255;
+            if (white) {
+                ++keyed;
+                EXPECT_EQ(shapes.alphaAt(x, y), 0.0f);
+            } else {
+                EXPECT_EQ(shapes.alphaAt(x, y), 1.0f);
+            }
+            glowing += !white && std::fabs(c.b - 40) < 1;
+        }
+    EXPECT_TRUE(shapes.colourAt(10, 10).r < 255);  // the white stone itself stays visible
+    EXPECT_GT(keyed, 100);
+    EXPECT_GT(glowing, 10);  // the half-strength halo shows through the dither, in part
+}
+
+TEST(Output, PngRoundTripKeepsSizeAndPixels) {
+    SDL_Init(0);
+    art::Image img(7, 5);
+    img.fill(art::rgb(10, 20, 30));
+    img.set(3, 2, art::rgb(200, 100, 50));
+    const std::string path = (std::filesystem::temp_directory_path() / "zelk-generators-test/a/b.png").string();
+    art::writePng(img, path, art::PngKind::Rgb);
+
+    png_image read;
+    std::memset(&read, 0, sizeof read);
+    read.version = PNG_IMAGE_VERSION;
+    ASSERT_TRUE(png_image_begin_read_from_file(&read, path.c_str()));
+    EXPECT_EQ(read.width, 7u);
+    EXPECT_EQ(read.height, 5u);
+    read.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> pixels(PNG_IMAGE_SIZE(read));
+    ASSERT_TRUE(png_image_finish_read(&read, nullptr, pixels.data(), 0, nullptr));
+    const png_byte* centre = &pixels[(2 * 7 + 3) * 3];
+    EXPECT_EQ(centre[0], 200);
+    EXPECT_EQ(centre[1], 100);
+    EXPECT_EQ(centre[2], 50);
+    EXPECT_EQ(pixels[0], 10);
+    std::filesystem::remove_all(std::filesystem::temp_directory_path() / "zelk-generators-test");
+}
+
+// ------------------------------------------------------------ sound
+
+// Pitch from the autocorrelation peak over `count` samples after `skip`,
+// refined between lags by a parabola.
+double measuredPitch(const snd::Signal& s, size_t skip, size_t count, double expected) {
+    auto correlation = [&](int lag) {
+        double sum = 0;
+        for (size_t i = skip; i < skip + count; ++i) sum += double(s[i]) * s[i + size_t(lag)];
+        return sum;
+    };
+    const int expectedLag = int(snd::kRate / expected);
+    int best = expectedLag * 2 / 3;
+    for (int lag = best; lag <= expectedLag * 3 / 2; ++lag)
+        if (correlation(lag) > correlation(best)) best = lag;
+    double a = correlation(best - 1), b = correlation(best), c = correlation(best + 1);
+    double offset = 0.5 * (a - c) / (a - 2 * b + c);
+    return snd::kRate / (best + offset);
+}
+
+TEST(Dsp, PluckedStringIsInTuneAndDiesAway) {
+    for (double f : {110.0, 261.6255653, 440.0}) {
+        SCOPED_TRACE(f);
+        snd::Signal s = snd::pluckedString(f, 3.0, 0.5, 7u);
+        EXPECT_NEAR(1200 * std::log2(measuredPitch(s, 4000, 8000, f) / f), 0.0, 5.0);  // cents
+        float early = 0, late = 0;
+        for (size_t i = 0; i < 4410; ++i) early = std::max(early, std::fabs(s[i]));
+        for (size_t i = s.size() - 4410; i < s.size(); ++i) late = std::max(late, std::fabs(s[i]));
+        EXPECT_LT(late, early * 0.6f);
+    }
+}
+
+TEST(Dsp, FadesSilenceBothEndsAndNormaliseSetsThePeak) {
+    snd::Signal s(1000, 0.8f);
+    snd::fadeEdges(s, 2, 5);
+    EXPECT_EQ(s.front(), 0.0f);
+    EXPECT_EQ(s.back(), 0.0f);
+    EXPECT_LT(s[10], 0.1f);
+    EXPECT_FLOAT_EQ(s[500], 0.8f);
+    snd::normalise(s, 0.5);
+    EXPECT_FLOAT_EQ(snd::peakOf(s), 0.5f);
+    std::vector<int16_t> pcm = snd::toPcm16(snd::Signal{1.5f, -2.0f, 0.5f});
+    EXPECT_EQ(pcm[0], 32767);
+    EXPECT_EQ(pcm[1], -32767);
+    EXPECT_EQ(pcm[2], 16384);
+}
+
+TEST(Dsp, FiltersPassTheirBandAndStopTheRest) {
+    auto gainAt = [](double f, void (*filter)(snd::Signal&, double), double cutoff) {
+        snd::Signal s(44100);
+        for (size_t i = 0; i < s.size(); ++i) s[i] = float(std::sin(2 * snd::kPi * f * double(i) / snd::kRate));
+        filter(s, cutoff);
+        float peak = 0;
+        for (size_t i = 22050; i < s.size(); ++i) peak = std::max(peak, std::fabs(s[i]));
+        return peak;
+    };
+    EXPECT_GT(gainAt(100, snd::lowPass, 2000), 0.95f);
+    EXPECT_LT(gainAt(10000, snd::lowPass, 500), 0.1f);
+    EXPECT_GT(gainAt(8000, snd::highPass, 200), 0.95f);
+    EXPECT_LT(gainAt(50, snd::highPass, 2000), 0.05f);
+}
+
+// ------------------------------------------------------------ Extended Module
+
+TEST(Xm, PatternsPackTheWayTrackersReadThem) {
+    snd::xm::Pattern p(2, 2);
+    p.at(0, 0) = {49, 1, 0x50, 0x0C, 0x20};  // all five columns: stored plain
+    p.at(0, 1) = {61, 2, 0, 0, 0};           // note and instrument only
+    p.at(1, 0).note = snd::xm::kKeyOff;      // key off only
+    snd::Bytes packed = snd::xm::packPattern(p);
+    const std::vector<uint8_t> expected = {49, 1, 0x50, 0x0C, 0x20, 0x83, 61, 2, 0x81, 97, 0x80};
+    EXPECT_EQ(packed.data(), expected);
+}
+
+TEST(Xm, DeltasWrapAndSumBackToTheSamples) {
+    const std::vector<int16_t> samples = {0, 100, -32768, 32767, -1, 5};
+    std::vector<int16_t> deltas = snd::xm::deltaEncode(samples);
+    EXPECT_EQ(deltas[0], 0);
+    EXPECT_EQ(deltas[1], 100);
+    int16_t sum = 0;
+    for (size_t i = 0; i < deltas.size(); ++i) {
+        sum = int16_t(uint16_t(sum) + uint16_t(deltas[i]));
+        EXPECT_EQ(sum, samples[i]);
+    }
+}
+
+// Playback rate of note C-4 for a tuned sample, with FT2's linear table.
+double c4Rate(const snd::xm::Sample& s) {
+    return 8363.0 * std::pow(2.0, (s.relativeNote + s.finetune / 128.0) / 12.0);
+}
+
+TEST(Xm, TuningMakesNoteC4PlayMiddleC) {
+    for (double base : {65.4, 130.8127827, 261.6255653, 262.5, 523.25}) {
+        SCOPED_TRACE(base);
+        snd::xm::Sample s;
+        snd::xm::tuneForMiddleC(s, base);
+        double pitch = base * c4Rate(s) / 44100.0;
+        EXPECT_NEAR(1200 * std::log2(pitch / 261.6255653), 0.0, 1.0);  // within a cent
+    }
+    EXPECT_EQ(snd::noteNumber("C-4"), 49);
+    EXPECT_EQ(snd::noteNumber("F#5"), 67);
+    EXPECT_EQ(snd::noteNumber("C-0"), 1);
+    EXPECT_THROW(snd::noteNumber("H-4"), std::invalid_argument);
+}
+
+TEST(Xm, HeaderAndInstrumentLayout) {
+    snd::xm::Module m;
+    m.name = "test";
+    m.channels = 2;
+    m.order = {0, 0};
+    m.patterns.emplace_back(4, 2);
+    snd::xm::Instrument ins;
+    ins.name = "one";
+    ins.sample.data = {0, 1, 2, 3};
+    ins.sample.loop = snd::xm::Loop::Forward;
+    ins.sample.loopStart = 1;
+    ins.sample.loopLength = 2;
+    ins.volumeEnvelope = {{{0, 64}, {10, 32}}, 1};
+    m.instruments.push_back(ins);
+    const snd::Bytes encoded = snd::xm::encode(m);
+    const std::vector<uint8_t>& d = encoded.data();
+
+    const size_t patternAt = 60 + 276, instrumentAt = patternAt + 9 + 8;  // 8 empty cells, a byte each
+    const size_t sampleAt = instrumentAt + 263, dataAt = sampleAt + 40;
+    ASSERT_EQ(d.size(), dataAt + 8);
+    EXPECT_EQ(d[64], 2);  // song length
+    EXPECT_EQ(d[68], 2);  // channels
+    EXPECT_EQ(d[patternAt + 5], 4);
+    EXPECT_EQ(d[instrumentAt], 263 & 0xFF);
+    EXPECT_EQ(d[instrumentAt + 1], 263 >> 8);
+    EXPECT_EQ(d[instrumentAt + 27], 1);           // one sample
+    EXPECT_EQ(d[instrumentAt + 225], 2);          // volume envelope points
+    EXPECT_EQ(d[instrumentAt + 227], 1);          // sustain point
+    EXPECT_EQ(d[instrumentAt + 233], 1 | 2);      // envelope on, with sustain
+    EXPECT_EQ(d[sampleAt], 8);                    // length in bytes
+    EXPECT_EQ(d[sampleAt + 4], 2);                // loop start in bytes
+    EXPECT_EQ(d[sampleAt + 8], 4);                // loop length in bytes
+    EXPECT_EQ(d[sampleAt + 14], 0x11);            // forward loop, 16-bit
+    EXPECT_EQ(d[dataAt + 2], 1);                  // deltas
+    EXPECT_EQ(d[dataAt + 4], 1);
+
+    m.order = {3};
+    EXPECT_THROW(snd::xm::encode(m), std::invalid_argument);
+}
+
+TEST(Xm, TheSongIsALoopOfFullPatterns) {
+    snd::xm::Module song = snd::backgroundSong();
+    EXPECT_EQ(song.restart, 0);
+    EXPECT_EQ(song.order.size(), song.patterns.size());
+    for (const snd::xm::Pattern& p : song.patterns) {
+        EXPECT_EQ(p.rows, 64);
+        // Every bar opens on the drum.
+        for (int bar = 0; bar < 4; ++bar) EXPECT_EQ(p.at(bar * 16, 3).instrument, snd::kDrum);
+    }
+    // The pad loop closes: its last sample leads smoothly into its first.
+    const snd::xm::Sample& pad = song.instruments[snd::kPad - 1].sample;
+    ASSERT_EQ(pad.loop, snd::xm::Loop::Forward);
+    int step = pad.data[pad.loopStart] - pad.data[pad.loopStart + pad.loopLength - 1];
+    int typical = std::abs(pad.data[pad.loopStart + 1] - pad.data[pad.loopStart]);
+    EXPECT_LE(std::abs(step), typical + 200);
+}
+
+}  // namespace
