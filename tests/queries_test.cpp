@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "rules/queries.h"
 #include "settings/log.h"
+#include "support/logcount.h"
 #include "support/position.h"
 #include "support/testenv.h"
 
@@ -14,13 +15,6 @@ namespace {
 void quietBoard() {
     startHeadlessGame();
     drawThinkingFrames = false;
-}
-
-int occurrences(const std::string& text, const std::string& what) {
-    int count = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++count;
-    return count;
 }
 
 }  // namespace
