@@ -12,6 +12,7 @@
 #include "settings/log.h"
 #include "support/logcount.h"
 #include "support/position.h"
+#include "support/snapshot.h"
 #include "support/testenv.h"
 
 namespace {
@@ -23,17 +24,6 @@ void quietBoard() {
 
 std::vector<int> cellsOf(const CellList& list) {
     return std::vector<int>(list.cells, list.cells + list.count);
-}
-
-// Every value a picker gives over many seeds.
-template <typename Pick>
-std::set<int> valuesOver(Pick pick) {
-    std::set<int> seen;
-    for (unsigned seed = 1; seed <= 200; ++seed) {
-        srand(seed);
-        seen.insert(pick());
-    }
-    return seen;
 }
 
 }  // namespace
