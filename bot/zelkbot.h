@@ -7,7 +7,7 @@
 
 class ZelkBot {
 public:
-    // Until the first recalculation: no position scores this low.
+    // What a record weighs before anything in it has been counted.
     static const int freshWeight = -12;
 
     ZelkBot();

@@ -252,12 +252,3 @@ TEST(ThinkingFrames, NoneWhenSwitchedOffOrWithoutWindow) {
     EXPECT_EQ(howManyJaresICanMake(0, 1), 2);
     EXPECT_EQ(thinkingFramesDrawn() - before, 2);
 }
-
-TEST(ThinkingFrames, AFrameChangesTheWindow) {
-    startHeadlessGame();
-    ASSERT_NE(screen, nullptr);
-    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 1, 2, 3));
-    Uint32 marker = static_cast<Uint32*>(screen->pixels)[0];
-    drawThinkingFrame();
-    EXPECT_NE(static_cast<Uint32*>(screen->pixels)[0], marker);
-}

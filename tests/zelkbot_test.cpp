@@ -40,32 +40,24 @@ TEST(ZelkBot, WeightIsOwnMinusOtherAfterGiving) {
     EXPECT_EQ(occurrences(logText(), notFree), 8);
 }
 
-TEST(ZelkBot, GivingAFreePointTakesItOutOfTheFreeList) {
+TEST(ZelkBot, PointsMoveBetweenTheFreeListAndTheSides) {
     freshLog();
     ZelkBot bot;
-    for (int cell : {4, 8, 15}) bot.makeThisFreeCell(cell);
+    for (int cell : {1, 2, 15}) bot.makeThisFreeCell(cell);
     EXPECT_EQ(bot.getWeight(), 0);
-    bot.giveMeThisCell(8);
-    EXPECT_FALSE(bot.isFreeCell(8));
-    EXPECT_TRUE(bot.isFreeCell(4));
-    EXPECT_TRUE(bot.isFreeCell(15));
-    EXPECT_EQ(bot.getFreeCount(), 2);
-    EXPECT_EQ(bot.getWeight(), 1);
-    EXPECT_EQ(occurrences(logText(), "This should never happen!"), 0);
-}
-
-TEST(ZelkBot, RemovingAGivenPointFreesIt) {
-    freshLog();
-    ZelkBot bot;
-    for (int cell : {1, 2}) bot.makeThisFreeCell(cell);
     bot.giveMeThisCell(1);
     bot.giveHimThisCell(2);
+    EXPECT_FALSE(bot.isFreeCell(1));
+    EXPECT_FALSE(bot.isFreeCell(2));
+    EXPECT_TRUE(bot.isFreeCell(15));
+    EXPECT_EQ(bot.getWeight(), 0);
     bot.removeMeThisCell(1);
     EXPECT_FALSE(bot.isMyCell(1));
     EXPECT_TRUE(bot.isFreeCell(1));
     EXPECT_EQ(bot.getWeight(), -1);
     bot.removeHimThisCell(2);
     EXPECT_TRUE(bot.isFreeCell(2));
+    EXPECT_EQ(bot.getFreeCount(), 3);
     EXPECT_EQ(bot.getWeight(), 0);
     EXPECT_EQ(occurrences(logText(), "This should never happen!"), 0);
 }
