@@ -6,7 +6,9 @@
 
 #include "bot/celllist.h"
 
-enum GameLevels { LEVEL_DUMMY = 0, LEVEL_BEGINNER = 1, LEVEL_NOVICE = 2, LEVEL_EXPERT = 3 };
+// Fixed to int: a level read from outside may hold any value, and the
+// decisions answer such a value with their "never" line.
+enum GameLevels : int { LEVEL_DUMMY = 0, LEVEL_BEGINNER = 1, LEVEL_NOVICE = 2, LEVEL_EXPERT = 3 };
 
 extern const char* const gameLevelNames[4];
 

@@ -1,0 +1,40 @@
+// Test support: hand-built positions on the real board of a headless game
+// (startHeadlessGame first). Pieces are taken from each side's own range,
+// 0-11 for player 1 and 12-23 for player 2, in index order.
+#pragma once
+
+#include <initializer_list>
+
+#include "rules/board.h"
+#include "rules/cell.h"
+#include "rules/flow.h"
+#include "sprites/pawn.h"
+#include "sprites/player.h"
+
+// The next piece of `owner` still at home, or -1.
+inline int nextPieceAtHome(int owner) {
+    int first = owner == 1 ? 0 : 12;
+    for (int pawn = first; pawn < first + 12; ++pawn)
+        if (en_pawn[pawn]->state == PAWN_IDLE) return pawn;
+    return -1;
+}
+
+// Puts a piece of `owner` on each point, as the game does after a drop.
+inline void place(std::initializer_list<int> cells, int owner) {
+    for (int cell : cells) move_pawn_to_cell(nextPieceAtHome(owner), cell, owner);
+}
+
+// Empties a point the way the game does when its piece is lifted.
+inline void lift(int cell) {
+    int pawn = en_cell[cell]->getCurrentPawn();
+    en_cell[cell]->setState(CELL_EMPTY);
+    if (pawn >= 0) {
+        en_pawn[pawn]->state = PAWN_IDLE;
+        en_pawn[pawn]->cell = -1;
+    }
+}
+
+// Makes `player` (1 or 2) the one to act.
+inline void turnOf(int player) {
+    currentPlayer = player == 1 ? playerOne : playerTwo;
+}
