@@ -4,9 +4,9 @@
 #   source lib.sh <zelk binary> <resource tree> <close-window helper>
 set -euo pipefail
 
-ZELK_BIN=$1
-ZELK_TREE=$2
-CLOSE_WINDOW=$3
+ZELK_BIN=$(realpath "$1")
+ZELK_TREE=$(realpath "$2")
+CLOSE_WINDOW=$(realpath "$3")
 WORK=$(mktemp -d /tmp/zelk-e2e-XXXXXX)
 SHOTS=${ZELK_E2E_SHOTS:-$WORK/shots}
 mkdir -p "$SHOTS"

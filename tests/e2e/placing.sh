@@ -20,8 +20,11 @@ place 687 127 224 136        # player two: point 3
 place 37 187 390 70          # player one: point 1
 place 687 187 386 136        # player two: point 4
 screenshot placing
-place 37 247 630 70          # player one: point 2, the line 0-1-2
-xdotool keydown s; sleep 0.12; xdotool keyup s   # the game's own screenshot, mid-flash
+# Player one: point 2, the line 0-1-2. The flash lasts a quarter of a second:
+# the game's own screenshot (s held) is taken right after the drop.
+click_at 37 247
+move_to 633 73
+xdotool mousemove --window "$WINDOW" 630 70 click 1 keydown s sleep 0.1 keyup s
 sleep 0.5
 log_has "realized first Jare" || fail "the first line was not noticed"
 [ "$(grep -c "Moving pawn" "$WORK/log.txt")" = 5 ] || fail "five pieces should have been put down"

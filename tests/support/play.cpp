@@ -99,6 +99,12 @@ AutoGame playAutomatically(std::mt19937& random, int maxActions) {
             game.firstMoverOfMovingPhase = currentPlayer->id;
         }
         bool acted = false;
+        if (computerHoldsTheTurn()) {
+            // As the main loop does when the computer keeps the turn.
+            playHeldComputerTurn();
+            ++game.actions;
+            continue;
+        }
         if (currentPlayer->isHitting())
             acted = removeSomething(random);
         else if (currentPlayer->isChoosing() && gamePhase == PHASE_RESETTLEMENT)

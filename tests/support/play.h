@@ -23,6 +23,7 @@ struct AutoGame {
 
 // Plays the game on the board with the current player's kind of choices:
 // placements on random free points, removals of random opposing pieces,
-// moves that complete a line when there is one, else random moves. Stops
+// moves that complete a line when there is one, else random moves. A
+// computer player plays its own turns, as in the game. Stops
 // when the end-of-game screen has been shown or after `maxActions`.
 AutoGame playAutomatically(std::mt19937& random, int maxActions);
