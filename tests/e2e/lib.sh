@@ -41,7 +41,7 @@ start_display() {
 }
 
 start_game() {
-  (cd "$WORK" && SDL_AUDIODRIVER=dummy exec "$ZELK_BIN" >"$WORK/stdout.txt" 2>&1) &
+  (cd "$WORK" && unset SDL_VIDEODRIVER && SDL_AUDIODRIVER=dummy exec "$ZELK_BIN" >"$WORK/stdout.txt" 2>&1) &
   GAME_PID=$!
   WINDOW=$(timeout 20 xdotool search --sync --name "^Zelk - a somali game$" | head -n 1) ||
     fail "the window did not open"
