@@ -54,9 +54,13 @@ bool fileExists(const std::string& path) {
 }
 
 void startHeadlessGame(bool copyResources) {
+    enterScratchDirectory(copyResources);
+    startHeadlessGameHere();
+}
+
+void startHeadlessGameHere() {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    enterScratchDirectory(copyResources);
     ASSERT_EQ(startUp(), 0);
 }
 

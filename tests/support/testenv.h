@@ -18,6 +18,8 @@ bool fileExists(const std::string& path);
 // Starts the real game shell headless (dummy video and audio) in a fresh
 // scratch directory, exactly as the program does up to its main loop.
 void startHeadlessGame(bool copyResources = false);
+// The same in the directory already entered (after changes to its tree).
+void startHeadlessGameHere();
 // Shuts it down as the program does at exit.
 void stopHeadlessGame();
 
