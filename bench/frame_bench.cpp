@@ -3,22 +3,11 @@
 // frame.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 #include "app/globals.h"
-#include "app/mainloop.h"
-#include "app/render.h"
+#include "headless.h"
 #include "rules/flow.h"
-#include "support/testenv.h"
 
 namespace {
-
-void startQuietly() {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    enterScratchDirectory();
-    startUp();
-}
 
 void BM_RenderStartScreen(benchmark::State& run) {
     startQuietly();
@@ -30,14 +19,14 @@ BENCHMARK(BM_RenderStartScreen)->Unit(benchmark::kMicrosecond);
 void BM_RenderFullBoard(benchmark::State& run) {
     startQuietly();
     setupOpeningPosition();
+    settlePieces();
     for (auto _ : run) render(gamescreen, minigamescreen, screen);
     shutDown();
 }
 BENCHMARK(BM_RenderFullBoard)->Unit(benchmark::kMicrosecond);
 
 void BM_StartUpToFirstFrame(benchmark::State& run) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    useDummyDrivers();
     enterScratchDirectory();
     for (auto _ : run) {
         startUp();
