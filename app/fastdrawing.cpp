@@ -23,18 +23,19 @@ bool decodedPictureOnScreen(const SDL_Surface* picture, const SDL_Surface* dst) 
 // where alpha is 0, otherwise d + (((s - d) * a + 255) >> 8) per channel in
 // unsigned arithmetic, the wrap-around under a darker source included
 // (it spills into the unused top byte), packed back unmasked.
-void blendDecodedRowOnScreen(const Uint32* src, Uint32* dst, int width) {
+void blendDecodedRowOnScreen(const Uint32* __restrict src, Uint32* __restrict dst, int width) {
     for (int i = 0; i < width; ++i) {
+        // Without a branch, so that the compiler can blend several pixels at once.
         const Uint32 sp = src[i];
         const unsigned sA = sp >> 24;
-        if (!sA) continue;
         const unsigned sR = sp & 0xFF, sG = (sp >> 8) & 0xFF, sB = (sp >> 16) & 0xFF;
         const Uint32 dp = dst[i];
         unsigned dR = (dp >> 16) & 0xFF, dG = (dp >> 8) & 0xFF, dB = dp & 0xFF;
         dR = (((sR - dR) * sA + 255) >> 8) + dR;
         dG = (((sG - dG) * sA + 255) >> 8) + dG;
         dB = (((sB - dB) * sA + 255) >> 8) + dB;
-        dst[i] = (dR << 16) | (dG << 8) | dB;
+        const Uint32 blended = (dR << 16) | (dG << 8) | dB;
+        dst[i] = sA ? blended : dp;
     }
 }
 

@@ -12,7 +12,7 @@
 
 class TextCache {
 public:
-    static const size_t capacity = 64;
+    static constexpr size_t capacity = 64;
 
     TextCache() = default;
     TextCache(const TextCache&) = delete;

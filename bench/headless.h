@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "app/fastdrawing.h"
 #include "app/mainloop.h"
 #include "app/pacing.h"
 #include "app/render.h"
@@ -17,7 +18,10 @@ inline void useDummyDrivers() {
     paceFrames = false;
 }
 
-inline void startQuietly() {
+// `shortcuts` off draws through the library's own paths only, as the game
+// did before the drawing shortcuts: the figures to compare with.
+inline void startQuietly(bool shortcuts = true) {
+    fastDrawing = shortcuts;
     useDummyDrivers();
     enterScratchDirectory();
     startUp();
