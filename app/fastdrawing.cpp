@@ -12,7 +12,7 @@ bool hasLayout(const SDL_PixelFormat* f, Uint32 r, Uint32 g, Uint32 b, Uint32 a)
 // blends these with its generic per-pixel blender, as the loop below does.
 bool decodedPictureOnScreen(const SDL_Surface* picture, const SDL_Surface* dst) {
     if (!(picture->flags & SDL_SRCALPHA) || (picture->flags & SDL_RLEACCEL)) return false;
-    if (SDL_MUSTLOCK(picture) || SDL_MUSTLOCK(dst)) return false;
+    if (SDL_MUSTLOCK(picture) || SDL_MUSTLOCK(dst) || picture->locked || dst->locked) return false;
     return hasLayout(picture->format, 0xFF, 0xFF00, 0xFF0000, 0xFF000000u) &&
            hasLayout(dst->format, 0xFF0000, 0xFF00, 0xFF, 0);
 }
