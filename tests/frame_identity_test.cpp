@@ -15,6 +15,7 @@
 #include "rules/flow.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
+#include "support/position.h"
 #include "support/testenv.h"
 
 namespace {
@@ -43,8 +44,8 @@ struct Frames {
     Pixels startScreen, startScreenAgain, fullBoard, fullBoardAgain;
 };
 
-// The start screen, then the full board with a picked-up piece, a glide,
-// status lines and a stopped clock, each twice so the second frame draws
+// The start screen, then the full board with two free points, a picked-up
+// piece, one cut at the window's edge, status lines and a stopped clock, each twice so the second frame draws
 // with whatever the first one kept.
 Frames drawWith(bool shortcuts) {
     fastDrawing = shortcuts;
@@ -65,6 +66,9 @@ Frames drawWith(bool shortcuts) {
         sprite.currentFrame = 0;
         sprite.frameSpeed = 1e9f;  // no animation step between the two runs
     }
+    lift(5);  // an empty point and a shadowed one are drawn
+    lift(17);
+    en_cell[17]->setState(CELL_SHADOWED);
     en_pawn[3]->state = PAWN_PICKED;  // drawn with its "chosen" picture
     en_pawn[20]->setX(790);           // clipped at the right edge
     frames.fullBoard = frame();
