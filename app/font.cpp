@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/fastdrawing.h"
 #include "settings/log.h"
 
 Font::Font(char* file, int size) : font(TTF_OpenFont(file, size)) {
@@ -15,17 +16,21 @@ Font::Font(char* file, int size) : font(TTF_OpenFont(file, size)) {
 void Font::renderAt(SDL_Surface* dst, int x, int y, const char* text, SDL_Color colour,
                     Anchor anchor) {
     if (!dst || !text || !*text) return;
-    SDL_Surface* rendered = TTF_RenderUTF8_Blended(font, text, colour);
-    if (!rendered) return;
+    SDL_Surface* surface = fastDrawing ? rendered.find(text, colour) : nullptr;
+    if (!surface) {
+        surface = TTF_RenderUTF8_Blended(font, text, colour);
+        if (!surface) return;
+        if (fastDrawing) rendered.keep(text, colour, surface);
+    }
     if (anchor == CENTRE) {
-        x -= rendered->w / 2;
-        y -= rendered->h / 2;
+        x -= surface->w / 2;
+        y -= surface->h / 2;
     } else if (anchor == RIGHT_EDGE) {
-        x -= rendered->w;
+        x -= surface->w;
     }
     SDL_Rect place = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
-    SDL_BlitSurface(rendered, nullptr, dst, &place);
-    SDL_FreeSurface(rendered);
+    SDL_BlitSurface(surface, nullptr, dst, &place);
+    if (!fastDrawing) SDL_FreeSurface(surface);
 }
 
 void Font::render(SDL_Surface* dst, int x, int y, const char* text, unsigned char r,

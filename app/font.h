@@ -4,6 +4,8 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
+#include "app/textcache.h"
+
 class Font {
 public:
     // Opens `file` at `size` points; a font that cannot be opened ends the
@@ -27,4 +29,5 @@ private:
                   Anchor anchor);
 
     TTF_Font* font;  // closed by the TrueType library's shutdown
+    TextCache rendered;
 };

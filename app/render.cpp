@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/fastdrawing.h"
 #include "app/globals.h"
 #include "app/pacing.h"
 #include "bot/game.h"
@@ -40,6 +41,16 @@ Uint8 lowByte(int value) {
     return static_cast<Uint8>(value & 0xFF);
 }
 
+// An opaque board picture over the whole window leaves nothing of the
+// background colour to see, so filling it first is wasted.
+bool boardHidesBackground(SDL_Surface* target) {
+    if (!fastDrawing || !emainbg || !emainbg->visible || emainbg->hasFrames()) return false;
+    SDL_Surface* board = emainbg->getImage();
+    return board && !(board->flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY)) && board->format->Amask == 0 &&
+           emainbg->getX() <= 0 && emainbg->getY() <= 0 && emainbg->getX() + board->w >= target->w &&
+           emainbg->getY() + board->h >= target->h;
+}
+
 }  // namespace
 
 void renderMenuStarting() {
@@ -60,8 +71,9 @@ void renderMenuChatting() {
 }
 
 void renderGame(SDL_Surface* target) {
-    boxRGBA(target, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, lowByte(IConfig.backgroundRed),
-            lowByte(IConfig.backgroundGreen), lowByte(IConfig.backgroundBlue), 255);
+    if (!boardHidesBackground(target))
+        boxRGBA(target, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, lowByte(IConfig.backgroundRed),
+                lowByte(IConfig.backgroundGreen), lowByte(IConfig.backgroundBlue), 255);
     display(emainbg);
     if (state == STATE_STARTING)
         renderMenuStarting();

@@ -2,6 +2,8 @@
 
 #include <SDL/SDL_gfxPrimitives.h>
 
+#include "app/fastdrawing.h"
+
 Cell::Cell() {}
 
 Cell::Cell(int x, int y, int width, int height, SDL_Surface* screen, SDL_Surface* emptyImage,
@@ -48,7 +50,7 @@ void Cell::displaySingleScreen() {
     rect.x = static_cast<Sint16>(x);
     rect.y = static_cast<Sint16>(y);
     SDL_Surface* image = state == CELL_EMPTY ? emptyImage : shadowImage;
-    if (image && screen) SDL_BlitSurface(image, nullptr, screen, &rect);
+    if (image && screen) blitPicture(image, screen, &rect);
     radius = static_cast<float>(height / 2);
 }
 

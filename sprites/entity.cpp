@@ -2,6 +2,7 @@
 
 #include <SDL/SDL_image.h>
 
+#include "app/fastdrawing.h"
 #include "rules/cell.h"
 #include "settings/log.h"
 
@@ -110,7 +111,7 @@ void Entity::displaySingleScreen() {
     }
     rect.x = static_cast<Sint16>(x);
     rect.y = static_cast<Sint16>(y);
-    if (screen) SDL_BlitSurface(image, nullptr, screen, &rect);
+    if (screen) blitPicture(image, screen, &rect);
 }
 
 void Entity::clearBG() {
@@ -143,6 +144,12 @@ void Entity::ChangeImage(char* file, SDL_Surface* target, int r, int g, int b) {
     SDL_Surface* converted = SDL_DisplayFormatAlpha(loaded);
     SDL_FreeSurface(loaded);
     if (!converted) return;
+    // The board is such a picture: a full-window per-pixel blend every frame
+    // becomes a row copy.
+    if (SDL_Surface* opaque = opaqueCopy(converted, screen)) {
+        SDL_FreeSurface(converted);
+        converted = opaque;
+    }
     if (image) SDL_FreeSurface(image);
     image = converted;
 }

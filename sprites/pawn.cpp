@@ -2,6 +2,7 @@
 
 #include <SDL/SDL_image.h>
 
+#include "app/fastdrawing.h"
 #include "app/helpers.h"
 #include "rules/cell.h"
 #include "settings/log.h"
@@ -68,7 +69,7 @@ void Pawn::displaySingleScreen() {
     rect.x = static_cast<Sint16>(x);
     rect.y = static_cast<Sint16>(y);
     SDL_Surface* picture = state == PAWN_PICKED && chosenImage ? chosenImage : image;
-    if (screen) SDL_BlitSurface(picture, nullptr, screen, &rect);
+    if (screen) blitPicture(picture, screen, &rect);
 }
 
 void Pawn::resetState() {
