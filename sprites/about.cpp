@@ -2,10 +2,12 @@
 
 #include <SDL/SDL_gfxPrimitives.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include "app/globals.h"
 #include "app/opener.h"
@@ -26,6 +28,10 @@ const char* const untickedPicture = "images/presentation/notok.png";
 const char* const rulesPage = "docs/rules.html";
 const char* const updaterDirectory = "utility/";
 const char* const updaterProgram = "GUP.exe";
+const int checkBoxSize = 25;
+// The name line runs through the bottom of the picture's place; a taller
+// avatar stops above it.
+const int avatarTop = 210, nameLineTop = 297;
 const char* const twoComputersRefused = "Attention: two computer players game is not allowed";
 
 // Alphabetical, each after a blank, as the credits box lists them.
@@ -34,7 +40,36 @@ const char* const contributors[7] = {
     " Marwo Calderin", " Quill Ardeny",  " Yusra Faltenn",
 };
 const char* const creditsNotice = "Free to play, share and learn";
-const char* const thankedOrganisation = "The Dhagax Board-Game Circle";
+const char* const thankedOrganisation = "Dhagax Board-Game Circle";
+
+// The boxes of a line either precede their labels ("[ ] Human") or follow
+// them ("Yes [ ]").
+enum LabelSide { LABELS_AFTER_BOXES, LABELS_BEFORE_BOXES };
+
+// A line cut at its runs of two blanks or more: the labels, each with the
+// blanks that lead up to it.
+struct LineChunk {
+    std::string blanks, label;
+};
+
+std::vector<LineChunk> chunksOf(const std::string& line) {
+    std::vector<LineChunk> chunks(1);
+    size_t at = 0;
+    while (at < line.size()) {
+        size_t run = line.find_first_not_of(' ', at);
+        if (run == std::string::npos) run = line.size();
+        if (run - at >= 2 && !chunks.back().label.empty()) {
+            chunks.push_back({line.substr(at, run - at), ""});
+            at = run;
+            continue;
+        }
+        size_t next = line.find("  ", run);
+        if (next == std::string::npos) next = line.size();
+        chunks.back().label += line.substr(at, next - at);
+        at = next;
+    }
+    return chunks;
+}
 
 const char* messageOrEmpty(int id) {
     const char* text = IMessage.getMessage(id);
@@ -44,7 +79,7 @@ const char* messageOrEmpty(int id) {
 class CheckBox {
 public:
     CheckBox(int x, int y, SDL_Surface* target)
-        : screen(target), entity(x, y, 25, 25, untickedPicture, target) {}
+        : screen(target), entity(x, y, checkBoxSize, checkBoxSize, untickedPicture, target) {}
     void tick(bool on) { entity.ChangeImage(on ? tickedPicture : untickedPicture, screen, 0, 0, 0); }
     bool hit() { return entity.selected(); }
     void draw() { entity.displaySingleScreen(); }
@@ -59,7 +94,7 @@ private:
 struct PlayerColumn {
     PlayerColumn(iPlayer* who, iPlayer* rival, std::string& storedType, int humanX,
                  int computerX, int pictureX, const char* picture, SDL_Surface* target)
-        : player(who), other(rival), configType(storedType), avatar(pictureX, 210, 100, 100, picture, target),
+        : player(who), other(rival), configType(storedType), avatar(pictureX, avatarTop, 100, 100, picture, target),
           human(humanX, 316, target), computer(computerX, 316, target) {}
 
     iPlayer* player;
@@ -80,6 +115,9 @@ public:
 
 private:
     void text(int x, int y, const char* line, Uint8 r, Uint8 g, Uint8 b);
+    void textAroundBoxes(int x, int y, const char* line, std::initializer_list<int> boxes,
+                         LabelSide side);
+    void drawAvatar(Entity& avatar);
     void drawCredits();
     void drawPlayers();
     void tickFromSettings();
@@ -130,6 +168,29 @@ void AboutScreen::text(int x, int y, const char* line, Uint8 r, Uint8 g, Uint8 b
     if (font && line && *line) font->render(screen, x, y, line, r, g, b, 255);
 }
 
+// The check boxes sit on the blanks of their lines. This font's blanks are
+// narrower than a box, so a run of blanks widens as far as its box needs:
+// a label starts clear of the box before it, or ends clear of the box after
+// it. The words and their order are the line's own.
+void AboutScreen::textAroundBoxes(int x, int y, const char* line, std::initializer_list<int> boxes,
+                                  LabelSide side) {
+    if (!font) return;
+    const std::vector<int> boxX(boxes);
+    const int gap = 4;
+    int cursor = x;
+    const std::vector<LineChunk> chunks = chunksOf(line);
+    for (size_t k = 0; k < chunks.size(); ++k) {
+        const int width = font->widthOf(chunks[k].label.c_str());
+        int start = cursor + font->widthOf(chunks[k].blanks.c_str());
+        if (k > 0 && side == LABELS_AFTER_BOXES && k - 1 < boxX.size())
+            start = std::max(start, boxX[k - 1] + checkBoxSize + gap);
+        if (k > 0 && side == LABELS_BEFORE_BOXES && k < boxX.size())
+            start = std::max(start, boxX[k] - gap - width);
+        text(start, y, chunks[k].label.c_str(), 0, 0, 0);
+        cursor = start + width;
+    }
+}
+
 void AboutScreen::drawCredits() {
     boxRGBA(screen, 575, 254, 775, 504, 0, 0, 0, 255);
     rectangleRGBA(screen, 575, 254, 775, 504, 55, 255, 255, 255);
@@ -142,17 +203,28 @@ void AboutScreen::drawCredits() {
     text(578, 486, thankedOrganisation, 255, 0, 0);
 }
 
+void AboutScreen::drawAvatar(Entity& avatar) {
+    SDL_Surface* picture = avatar.getImage();
+    if (!picture) return;
+    SDL_Rect part = {0, 0, static_cast<Uint16>(picture->w),
+                     static_cast<Uint16>(std::min(picture->h, nameLineTop - avatarTop))};
+    SDL_Rect place = {static_cast<Sint16>(avatar.getX()), static_cast<Sint16>(avatar.getY()), 0, 0};
+    SDL_BlitSurface(picture, &part, screen, &place);
+}
+
 void AboutScreen::drawPlayers() {
     text(88, 189, "Player One", 0, 0, 0);
-    one.avatar.displaySingleScreen();
+    drawAvatar(one.avatar);
     text(88, 299, (std::string("Name: ") + playerOne->name).c_str(), 0, 0, 0);
-    text(88, 319, "Type:    Human     Computer", 0, 0, 0);
+    textAroundBoxes(88, 319, "Type:    Human     Computer", {130, 211}, LABELS_AFTER_BOXES);
     text(440, 189, "Player Two", 0, 0, 0);
-    two.avatar.displaySingleScreen();
+    drawAvatar(two.avatar);
     text(390, 299, (std::string("Name: ") + playerTwo->name).c_str(), 0, 0, 0);
-    text(340, 319, "Type:    Human     Computer", 0, 0, 0);
-    text(100, 400, "Game Level:    Dummy       Beginner     Novice      Expert", 0, 0, 0);
-    text(88, 470, "Sent your best games to WikiZelk? Yes         No", 0, 0, 0);
+    textAroundBoxes(340, 319, "Type:    Human     Computer", {382, 465}, LABELS_AFTER_BOXES);
+    textAroundBoxes(100, 400, "Game Level:    Dummy       Beginner     Novice      Expert",
+                    {190, 286, 392, 490}, LABELS_AFTER_BOXES);
+    textAroundBoxes(88, 470, "Sent your best games to WikiZelk? Yes         No", {392, 490},
+                    LABELS_BEFORE_BOXES);
 }
 
 void AboutScreen::draw() {
