@@ -80,7 +80,9 @@ class CheckBox {
 public:
     CheckBox(int x, int y, SDL_Surface* target)
         : screen(target), entity(x, y, checkBoxSize, checkBoxSize, untickedPicture, target) {}
-    void tick(bool on) { entity.ChangeImage(on ? tickedPicture : untickedPicture, screen, 0, 0, 0); }
+    void tick(bool on) {
+        entity.ChangeImage(on ? tickedPicture : untickedPicture, screen, 0, 0, 0);
+    }
     bool hit() { return entity.selected(); }
     void draw() { entity.displaySingleScreen(); }
 
@@ -94,7 +96,10 @@ private:
 struct PlayerColumn {
     PlayerColumn(iPlayer* who, iPlayer* rival, std::string& storedType, int humanX,
                  int computerX, int pictureX, const char* picture, SDL_Surface* target)
-        : player(who), other(rival), configType(storedType), avatar(pictureX, avatarTop, 100, 100, picture, target),
+        : player(who),
+          other(rival),
+          configType(storedType),
+          avatar(pictureX, avatarTop, 100, 100, picture, target),
           human(humanX, 316, target), computer(computerX, 316, target) {}
 
     iPlayer* player;

