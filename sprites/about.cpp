@@ -201,7 +201,9 @@ void AboutScreen::drawCredits() {
     rectangleRGBA(screen, 575, 254, 775, 504, 55, 255, 255, 255);
     text(578, 259, creditsNotice, 255, 0, 0);
     text(578, 279, (std::string("Build: ") + buildVer).c_str(), 255, 0, 0);
-    lineRGBA(screen, 578, 294, 772, 294, 255, 0, 0, 255);
+    // Two rows lower than 294, where this font's underscore in the build
+    // text ("1.0_R02") would vanish into the rule.
+    lineRGBA(screen, 578, 296, 772, 296, 255, 0, 0, 255);
     text(578, 301, "Contributors: abc order", 255, 0, 0);
     for (int i = 0; i < 7; ++i) text(578, 321 + 20 * i, contributors[i], 255, 0, 0);
     text(578, 466, "Thanks to: ", 255, 0, 0);
