@@ -53,3 +53,9 @@ void Font::renderRightJustified(SDL_Surface* dst, int x, int y, const char* text
 int Font::getHeight() {
     return TTF_FontHeight(font);
 }
+
+int Font::widthOf(const char* text) {
+    int width = 0, height = 0;
+    if (!text || !*text || TTF_SizeUTF8(font, text, &width, &height) != 0) return 0;
+    return width;
+}

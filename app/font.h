@@ -22,6 +22,8 @@ public:
     void renderRightJustified(SDL_Surface* dst, int x, int y, const char* text, unsigned char r,
                               unsigned char g, unsigned char b, unsigned char a);
     int getHeight();
+    // Pixels `text` takes across; 0 for none.
+    int widthOf(const char* text);
 
 private:
     enum Anchor { TOP_LEFT, CENTRE, RIGHT_EDGE };
