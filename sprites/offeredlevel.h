@@ -1,6 +1,5 @@
-// The computer levels the settings screen offers. A level that is not ready
-// to play yet is answered with the one that stands in for it and a notice
-// saying so; the screen ticks, stores and plays what this answers.
+// The computer levels the settings screen offers, each with the notice its
+// level line shows; the screen ticks, stores and plays what this answers.
 #pragma once
 
 #include "bot/game.h"

@@ -135,15 +135,15 @@ TEST_F(About, KindBoxesChangeThePlayersButNeverMakeTwoComputers) {
     EXPECT_FALSE(lineShown(342)) << "an accepted choice clears the attention line";
 }
 
-TEST_F(About, NoviceAndExpertAreAnsweredWithBeginnerAndANotice) {
+TEST_F(About, EveryLevelBoxSetsItsLevelAndTheStrongOnesSayTheyAreSelected) {
     struct Case {
         Spot box;
         GameLevels played;
         bool notice;
     };
-    const Case cases[] = {{novice, LEVEL_BEGINNER, true},
+    const Case cases[] = {{novice, LEVEL_NOVICE, true},
                           {dummy, LEVEL_DUMMY, false},
-                          {expert, LEVEL_BEGINNER, true},
+                          {expert, LEVEL_EXPERT, true},
                           {beginner, LEVEL_BEGINNER, false}};
     for (const Case& c : cases) {
         iGame->setGameLevel(c.played == LEVEL_DUMMY ? LEVEL_BEGINNER : LEVEL_DUMMY);
