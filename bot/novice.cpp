@@ -59,7 +59,7 @@ struct Search {
 Decision firstOf(const std::vector<Move>& candidates,
                  const std::vector<Search>& searches, const char* heading) {
     std::ostringstream report;
-    report << "COMPUTER: novice " << heading << ", " << candidates.size() << " safe choices";
+    report << "novice " << heading << ", " << candidates.size() << " safe choices";
     Decision decision;
     for (const Search& search : searches) {
         std::vector<Move> passing;
@@ -108,7 +108,7 @@ Decision chooseRemoval(const Position& position, const MoveList& list) {
     decision.found = !bestMoves.empty();
     if (decision.found) decision.move = pickRandom(bestMoves);
     std::ostringstream report;
-    report << "COMPUTER: novice removal: the other side's nearest line first";
+    report << "novice removal: the other side's nearest line first";
     if (decision.found) report << ", " << describe(decision.move) << " (" << best << ")";
     decision.report = report.str();
     return decision;
@@ -129,7 +129,7 @@ bool canCompleteLineNow(const Position& position) {
 Decision NovicePlayer::decide(const Position& root) {
     MoveList list;
     generateMoves(root, list);
-    if (list.count == 0) return Decision{false, Move{}, "COMPUTER: novice: no move"};
+    if (list.count == 0) return Decision{false, Move{}, "novice: no move"};
     if (root.phase == OPENING || root.mustRemove) return chooseRemoval(root, list);
 
     std::vector<Move> all(list.moves, list.moves + list.count), safe;
