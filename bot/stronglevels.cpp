@@ -45,7 +45,11 @@ bool StrongLevels::decide(int level, Task task, int& cell, int& from, int& to, s
     // behind it (a removal is asked for right after the line is made).
     if (position.phase == engine::MOVING) position.mustRemove = task == REMOVAL;
 
-    if (currentPlayer) currentPlayer->setState(THINKING);
+    // Shown thinking only while it thinks: the flow goes on from the state
+    // the player was in.
+    iPlayer* thinker = currentPlayer;
+    const PlayerStates before = thinker ? thinker->getState() : WAITING;
+    if (thinker) thinker->setState(THINKING);
     engine::Decision decision;
     if (level == LEVEL_EXPERT) {
         limits.tick = showThinking;
@@ -55,6 +59,7 @@ bool StrongLevels::decide(int level, Task task, int& cell, int& from, int& to, s
         showThinking();  // the Novice looks two plies ahead: one frame is enough
         decision = novice.decide(position);
     }
+    if (thinker) thinker->setState(before);
     report = decision.report;
     if (!decision.found || !fits(decision.move, task)) return false;
     if (task == STEP) {
