@@ -230,7 +230,7 @@ TEST(StrongLevels, NoviceAndExpertDecideAndReportWhatTheySaw) {
     for (GameLevels level : {LEVEL_NOVICE, LEVEL_EXPERT}) {
         iGame->setGameLevel(level);
         for (int cell = 0; cell < CELL_COUNT; ++cell) lift(cell);
-        const std::string seen = level == LEVEL_NOVICE ? "\tnovice " : "\texpert: depth ";
+        const std::string seen = level == LEVEL_NOVICE ? "\tnovice: " : "\texpert: depth ";
         fiveAgainstFour();
         const int step = move();
         ASSERT_GE(step, 0) << level;
