@@ -37,6 +37,7 @@ void StrongLevels::count(int phase, const engine::Decision& decision) {
     if (decision.depth > total.deepest) total.deepest = decision.depth;
     total.nodes += decision.nodes;
     total.milliseconds += decision.milliseconds;
+    if (decision.milliseconds > total.slowest) total.slowest = decision.milliseconds;
 }
 
 bool StrongLevels::decide(int level, Task task, int& cell, int& from, int& to, std::string& report) {
@@ -56,7 +57,7 @@ bool StrongLevels::decide(int level, Task task, int& cell, int& from, int& to, s
         decision = expert.decide(position, limits);
         count(position.phase, decision);
     } else {
-        showThinking();  // the Novice looks two plies ahead: one frame is enough
+        showThinking();  // the Novice takes a few milliseconds: one frame is enough
         decision = novice.decide(position);
     }
     if (thinker) thinker->setState(before);

@@ -23,6 +23,7 @@ public:
         int deepest = 0;
         uint64_t nodes = 0;
         long milliseconds = 0;
+        int slowest = 0;  // milliseconds, as the search measured itself
     };
 
     // A level's choice for the player now to act. `cell` is the point to

@@ -152,9 +152,9 @@ void printSearchStatistics(const char* label, Game& engine) {
     for (int phase = 0; phase < 3; ++phase) {
         const StrongLevels::Statistics& s = levels.statistics(phase);
         if (s.searches == 0) continue;
-        printf("search %s %-8s searches %6ld avg-depth %5.1f max-depth %3d nodes-per-s %9.0f\n", label,
-               phases[phase], s.searches, static_cast<double>(s.depths) / s.searches, s.deepest,
-               s.milliseconds ? 1000.0 * static_cast<double>(s.nodes) / s.milliseconds : 0.0);
+        printf("search %s %-8s searches %6ld avg-depth %5.1f max-depth %3d nodes-per-s %9.0f slowest-ms %4d\n",
+               label, phases[phase], s.searches, static_cast<double>(s.depths) / s.searches, s.deepest,
+               s.milliseconds ? 1000.0 * static_cast<double>(s.nodes) / s.milliseconds : 0.0, s.slowest);
     }
 }
 
