@@ -1,12 +1,14 @@
 // The three decisions of the computer opponent: where to place, which piece
 // to move where, which opposing piece to remove. Each dispatches on the
-// level; a level's strength is only the order in which it tries the
-// searches. Every call leaves its report in `message`.
+// level: Dummy plays at random, Beginner's strength is only the order in
+// which it tries the searches, Novice and Expert look ahead on a compact
+// copy of the game. Every call leaves its report in `message`.
 #include "bot/game.h"
 
 #include <sstream>
 #include <string>
 
+#include "bot/stronglevels.h"
 #include "settings/log.h"
 
 namespace {
@@ -18,16 +20,19 @@ void logAndClear(std::ostringstream& report) {
     report.clear();
 }
 
-// What a level that does not play yet says instead of choosing.
-const char* noChoiceLine(int level) {
-    switch (level) {
-        case LEVEL_NOVICE:
-            return "\tI am novice, therefore will do in some way\n";
-        case LEVEL_EXPERT:
-            return "\tI am expert, therefore will do in some way\n";
-        default:
-            return "\tOpps! this should never had happen\n";
-    }
+const char* const outOfRangeLine = "\tOpps! this should never had happen\n";
+
+bool isStrong(int level) {
+    return level == LEVEL_NOVICE || level == LEVEL_EXPERT;
+}
+
+// The Novice's or the Expert's choice, with what its look-ahead saw.
+bool strongDecision(Game& game, StrongLevels::Task task, int& cell, int& from, int& to,
+                    std::ostringstream& report) {
+    std::string seen;
+    const bool found = game.strongLevels().decide(game.getGameLevel(), task, cell, from, to, seen);
+    report << "\t" << seen << "\n";
+    return found;
 }
 
 int beginnerPlacement(Game& game, std::ostringstream& report) {
@@ -126,9 +131,14 @@ bool Game::getBestChoice(int* cell) {
         case LEVEL_BEGINNER:
             c = beginnerPlacement(*this, report);
             break;
+        case LEVEL_NOVICE:
+        case LEVEL_EXPERT: {
+            int unusedFrom, unusedTo;
+            strongDecision(*this, StrongLevels::PLACEMENT, c, unusedFrom, unusedTo, report);
+            break;
+        }
         default:
-            report << "COMPUTER: looked the best choice: level " << gameLevel << "\n"
-                   << noChoiceLine(gameLevel);
+            report << "COMPUTER: looked the best choice: level " << gameLevel << "\n" << outOfRangeLine;
     }
     setMessage(report.str().c_str());
     if (c < 0) return false;
@@ -149,13 +159,21 @@ bool Game::getBestMove(int* from, int* to) {
             beginnerMove(*this, report, f, t);
             logAndClear(report);
             break;
+        case LEVEL_NOVICE:
+        case LEVEL_EXPERT: {
+            int unusedCell;
+            strongDecision(*this, StrongLevels::STEP, unusedCell, f, t, report);
+            break;
+        }
         default:
-            report << noChoiceLine(gameLevel);
+            report << outOfRangeLine;
     }
     report << "COMPUTER: finished to look the best movement on a game that had:\n\t"
            << mineCells.count << " cells of mine and\n\t" << yoursCells.count
            << " cells of yours and\n\t" << freeCells.count << " free cells.";
     setMessage(report.str().c_str());
+    // The flow logs no report of a move; the look-ahead's is worth reading.
+    if (isStrong(gameLevel)) ILog.log(3, "%s", report.str().c_str());
     if (f < 0 || t < 0) return false;
     *from = f;
     *to = t;
@@ -174,8 +192,14 @@ bool Game::getBestToKill(int* cell) {
         case LEVEL_BEGINNER:
             c = beginnerRemoval(*this, report);
             break;
+        case LEVEL_NOVICE:
+        case LEVEL_EXPERT: {
+            int unusedFrom, unusedTo;
+            strongDecision(*this, StrongLevels::REMOVAL, c, unusedFrom, unusedTo, report);
+            break;
+        }
         default:
-            report << noChoiceLine(gameLevel);
+            report << outOfRangeLine;
     }
     report << "COMPUTER: finished to look the best to kill on a game.";
     setMessage(report.str().c_str());

@@ -2,6 +2,7 @@
 // time limit, with the game's earlier positions counted for repetition.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,17 @@ struct Decision {
     bool found = false;
     Move move;
     std::string report;  // for the engine's message and the log
+    // What the search did (zero for decisions made without one).
+    int depth = 0;
+    uint64_t nodes = 0;
+    int milliseconds = 0;
 };
 
 class ExpertPlayer {
 public:
     Decision decide(const Position& root, const SearchLimits& limits);
+    // Forgets the positions seen and the searches of the last game.
+    void newGame();
 
 private:
     Searcher searcher;

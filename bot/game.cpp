@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "bot/stronglevels.h"
+
 const char* const gameLevelNames[4] = {"Dummy", "Beginner", "Novice", "Expert"};
 
 Game::Game() {
@@ -53,3 +55,12 @@ void Game::firstJareGot(bool done) { firstJareDone = done; }
 bool Game::isGameOpened() { return gameOpened; }
 void Game::setGameOpened() { gameOpened = true; }
 void Game::calculateWeight() {}
+
+StrongLevels& Game::strongLevels() {
+    if (!strong) strong = std::make_unique<StrongLevels>();
+    return *strong;
+}
+
+void Game::newGame() {
+    if (strong) strong->newGame();
+}

@@ -4,7 +4,11 @@
 // remove by ordered tactical searches.
 #pragma once
 
+#include <memory>
+
 #include "bot/celllist.h"
+
+class StrongLevels;
 
 // Fixed to int: a level read from outside may hold any value, and the
 // decisions answer such a value with their "never" line.
@@ -65,6 +69,11 @@ public:
     int getYoursCount() const { return yoursCells.count; }
     int getFreeCount() const { return freeCells.count; }
 
+    // The Novice and Expert levels of this engine, made when first needed.
+    StrongLevels& strongLevels();
+    // A new game begins: the strong levels forget the last one.
+    void newGame();
+
 private:
     char message[messageSize];
     CellList mineCells;
@@ -76,6 +85,7 @@ private:
     GameLevels gameLevel = LEVEL_DUMMY;
     bool firstJareDone = false;
     bool gameOpened = false;
+    std::unique_ptr<StrongLevels> strong;
 };
 
 // Takes the snapshot for the player now to act.

@@ -20,6 +20,9 @@ Position positionFromLiveGame() {
     position.phase = gamePhase == PHASE_RESETTLEMENT ? PLACING
                      : gamePhase == PHASE_OPENING    ? OPENING
                                                      : MOVING;
+    // The board fills before the flow enters the opening: the first removal
+    // may be asked for while the phase still says placing.
+    if (position.phase == PLACING && position.toPlace[0] + position.toPlace[1] == 0) position.phase = OPENING;
     position.side = static_cast<uint8_t>(currentPlayer ? sideOf(currentPlayer->id) : 0);
     position.firstLineBy = static_cast<int8_t>(whoseFirstJare > 0 ? sideOf(whoseFirstJare) : -1);
     position.removalsDone = static_cast<uint8_t>((playerOne->hasOpenedTheGame() ? 1 : 0) |

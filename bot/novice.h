@@ -1,8 +1,7 @@
-// The Novice level: the tactical searches of the Beginner (complete a line,
-// block one, build threats), but never a placement or move that lets the
-// other side complete a line on its next turn when another choice does not;
-// and removals that break the other side's nearest line first. A two-ply
-// look-ahead on the compact position.
+// The Novice level: a look-ahead of three plies, its own move, the other
+// side's reply and its next move (a removal after a line comes free with the
+// move that made it), scored by the Expert's evaluation. Among the choices close to the
+// best it picks one at random, so that its games differ.
 #pragma once
 
 #include "bot/expert.h"
@@ -14,10 +13,5 @@ class NovicePlayer {
 public:
     Decision decide(const Position& root);
 };
-
-// Whether the side to act in `position` can complete a line with its next
-// placement or step (a line that counts: before the first line while
-// placing, or while moving off a safe route).
-bool canCompleteLineNow(const Position& position);
 
 }  // namespace engine

@@ -230,14 +230,23 @@ SearchResult Searcher::search(const Position& root, const SearchLimits& limits,
         result.principalLine = {result.best};
         return result;
     }
+    int previousIteration = 0;
     for (int depth = 1; depth <= limits.maxDepth; ++depth) {
+        const uint32_t iterationStart = nowMilliseconds();
         int score = negamax(root, depth, -INFINITE_SCORE, INFINITE_SCORE, 0);
         if (aborted) break;
         result.best = rootBest;
         result.score = score;
         result.depth = depth;
         if (isMateScore(score)) break;
-        if (static_cast<int>(nowMilliseconds() - startTicks) >= limits.softMilliseconds) break;
+        const int elapsed = static_cast<int>(nowMilliseconds() - startTicks);
+        if (elapsed >= limits.softMilliseconds) break;
+        // An iteration that would be cut off by the hard limit is time
+        // thrown away: guess its length from how the last one grew.
+        const int iteration = static_cast<int>(nowMilliseconds() - iterationStart);
+        const int growth = previousIteration > 0 ? std::clamp(iteration / previousIteration, 2, 8) : 4;
+        if (elapsed + iteration * growth > limits.hardMilliseconds) break;
+        previousIteration = std::max(iteration, 1);
     }
     result.nodes = nodes;
     result.milliseconds = static_cast<int>(nowMilliseconds() - startTicks);

@@ -1,5 +1,7 @@
 #include "rules/flow.h"
 
+#include <initializer_list>
+
 #include "app/globals.h"
 #include "app/render.h"
 #include "bot/game.h"
@@ -44,6 +46,12 @@ void startClockOf(iPlayer* player) {
         timerTwo.start();
     else
         timerOne.start();
+}
+
+// Every engine that may play forgets the game before.
+void engineNewGame() {
+    for (Game* engine : {iGame, playerEngines[1], playerEngines[2]})
+        if (engine) engine->newGame();
 }
 
 void setButtonVisible(Entity* button, bool visible) {
@@ -234,6 +242,7 @@ void startGame(iPlayer* first) {
     lightTurnMarker(first);
     startRecord(first->id);
     startClockOf(first);
+    engineNewGame();
     if (currentPlayer->IsComputer()) {
         changeHand();
         currentPlayer->setState(WAITING);
@@ -459,6 +468,7 @@ void setupOpeningPosition() {
     timerTwo.start();
     gamePhase = PHASE_OPENING;
     state = STATE_PLAYING;
+    engineNewGame();
 }
 
 namespace {

@@ -92,6 +92,11 @@ TEST_F(AgainstTheComputer, AWholeGameAgainstBeginnerEndsOnTheEndScreen) {
     playToTheEnd(LEVEL_BEGINNER, 4);
 }
 
+TEST_F(AgainstTheComputer, AWholeGameAgainstExpertEndsOnTheEndScreenWithExpertWinning) {
+    playToTheEnd(LEVEL_EXPERT, 5);
+    EXPECT_EQ(gameToPost.str().back(), '2') << "a person who moves at random loses";
+}
+
 TEST_F(AgainstTheComputer, TwoComputersPlayAWholeGameOnTheirOwn) {
     playerOne->type = COMPUTER;
     iGame->setGameLevel(LEVEL_BEGINNER);

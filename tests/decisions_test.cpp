@@ -225,37 +225,30 @@ TEST(BeginnerRemoval, RandomWhenNothingElse) {
               "COMPUTER: finished to look the best to kill on a game.");
 }
 
-TEST(LaterLevels, NoviceAndExpertChooseNothingYet) {
+TEST(StrongLevels, NoviceAndExpertDecideAndReportWhatTheySaw) {
     quietBoard(LEVEL_NOVICE);
-    fiveAgainstFour();
-    EXPECT_EQ(choice(), -untouched);
-    EXPECT_EQ(message(),
-              "COMPUTER: looked the best choice: level 2\n"
-              "\tI am novice, therefore will do in some way\n");
-    EXPECT_EQ(move(), -1);
-    EXPECT_EQ(message(),
-              "COMPUTER: looking the best movement\n"
-              "\tI am novice, therefore will do in some way\n"
-              "COMPUTER: finished to look the best movement on a game that had:\n\t"
-              "5 cells of mine and\n\t4 cells of yours and\n\t15 free cells.");
-    EXPECT_EQ(removal(), -untouched);
-    EXPECT_EQ(message(),
-              "COMPUTER: looking the best to kill\n"
-              "\tI am novice, therefore will do in some way\n"
-              "COMPUTER: finished to look the best to kill on a game.");
+    for (GameLevels level : {LEVEL_NOVICE, LEVEL_EXPERT}) {
+        iGame->setGameLevel(level);
+        for (int cell = 0; cell < CELL_COUNT; ++cell) lift(cell);
+        const std::string seen = level == LEVEL_NOVICE ? "\tnovice: " : "\texpert: depth ";
+        fiveAgainstFour();
+        const int step = move();
+        ASSERT_GE(step, 0) << level;
+        EXPECT_TRUE(doIOwn(step / 100, 1) && en_cell[step % 100]->isEmpty()) << step;
+        EXPECT_EQ(message().rfind("COMPUTER: looking the best movement\n" + seen, 0), 0u) << message();
+        EXPECT_NE(message().find("\n\t5 cells of mine and\n\t4 cells of yours and\n\t15 free cells."),
+                  std::string::npos) << message();
+        EXPECT_TRUE(logged(seen)) << "the flow logs no move report, the decision does";
+        const int removed = removal();
+        EXPECT_TRUE(doIOwn(removed, 2)) << removed;
+        EXPECT_EQ(message().rfind("COMPUTER: looking the best to kill\n" + seen, 0), 0u) << message();
 
-    iGame->setGameLevel(LEVEL_EXPERT);
-    EXPECT_EQ(choice(), -untouched);
-    EXPECT_EQ(message(),
-              "COMPUTER: looked the best choice: level 3\n"
-              "\tI am expert, therefore will do in some way\n");
-    EXPECT_EQ(move(), -1);
-    EXPECT_EQ(message(),
-              "COMPUTER: looking the best movement\n"
-              "\tI am expert, therefore will do in some way\n"
-              "COMPUTER: finished to look the best movement on a game that had:\n\t"
-              "5 cells of mine and\n\t4 cells of yours and\n\t15 free cells.");
-    EXPECT_EQ(removal(), -untouched);
+        snapshotFor(2);
+        const int placed = choice();
+        ASSERT_GE(placed, 0);
+        EXPECT_TRUE(en_cell[placed]->isEmpty());
+        EXPECT_EQ(message().rfind(seen, 0), 0u) << message();
+    }
 }
 
 TEST(LaterLevels, ALevelOutOfRangeSaysItShouldNeverHappen) {

@@ -1,7 +1,7 @@
 // zelk-arena: whole games between two computer levels, played headless
 // through the game's real flow, with the results and the decision times.
 //
-//   zelk-arena --games N --one LEVEL --two LEVEL --seed S [--max-turns T]
+//   zelk-arena --games N --one LEVEL --two LEVEL --seed S [--max-turns T] [--think-ms MS]
 //
 // Player one starts every game; run it twice with the levels swapped to see
 // both sides first. The last line is, for scripts:
@@ -19,6 +19,7 @@
 #include "app/render.h"
 #include "app/workdir.h"
 #include "bot/game.h"
+#include "bot/stronglevels.h"
 #include "rules/board.h"
 #include "rules/flow.h"
 #include "rules/queries.h"
@@ -35,6 +36,7 @@ struct Options {
     unsigned seed = 0;
     bool seedGiven = false;
     int maxTurns = 300;  // moving-phase turns before a game counts as a draw
+    int thinkMs = 0;     // the Expert's time to deepen; 0 keeps the game's own
 };
 
 // An engine that measures how long each decision takes.
@@ -72,9 +74,11 @@ bool answerLikeAPatientUser(DialogKind kind, const char* line1, const char*) {
 void usage(FILE* out) {
     fprintf(out,
             "usage: zelk-arena --games N --one LEVEL --two LEVEL --seed S [--max-turns T]\n"
+            "                  [--think-ms MS]\n"
             "  Plays N whole games between two computer levels through the game's own flow,\n"
             "  headless. LEVEL is 0 Dummy, 1 Beginner, 2 Novice, 3 Expert. Player one starts\n"
             "  every game. A game with more than T moving-phase turns (default 300) is a draw.\n"
+            "  MS is how long Expert goes on deepening its search (default: the game's own).\n"
             "  Prints wins, losses, draws, average and worst decision time per level, the seed,\n"
             "  and last the line:\n"
             "  games N one-wins A two-wins B draws C one-worst-ms X two-worst-ms Y\n");
@@ -102,6 +106,7 @@ bool parse(int argc, char** argv, Options& options) {
         else if (flag == "--one" && parseNumber(value, 0, 3, number)) options.levelOne = number;
         else if (flag == "--two" && parseNumber(value, 0, 3, number)) options.levelTwo = number;
         else if (flag == "--max-turns" && parseNumber(value, 1, 1000000, number)) options.maxTurns = number;
+        else if (flag == "--think-ms" && parseNumber(value, 1, 60000, number)) options.thinkMs = number;
         else if (flag == "--seed" && parseNumber(value, 0, 2147483647, number)) {
             options.seed = static_cast<unsigned>(number);
             options.seedGiven = true;
@@ -140,6 +145,19 @@ long roundedMs(double ms) {
     return static_cast<long>(ms + 0.5);
 }
 
+// How deep the Expert got in each phase and how fast it searched.
+void printSearchStatistics(const char* label, Game& engine) {
+    static const char* const phases[3] = {"placing", "opening", "moving"};
+    const StrongLevels& levels = engine.strongLevels();
+    for (int phase = 0; phase < 3; ++phase) {
+        const StrongLevels::Statistics& s = levels.statistics(phase);
+        if (s.searches == 0) continue;
+        printf("search %s %-8s searches %6ld avg-depth %5.1f max-depth %3d nodes-per-s %9.0f slowest-ms %4d\n",
+               label, phases[phase], s.searches, static_cast<double>(s.depths) / s.searches, s.deepest,
+               s.milliseconds ? 1000.0 * static_cast<double>(s.nodes) / s.milliseconds : 0.0, s.slowest);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -165,6 +183,10 @@ int main(int argc, char** argv) {
     TimedEngine engineOne, engineTwo;
     engineOne.setGameLevel(static_cast<GameLevels>(options.levelOne));
     engineTwo.setGameLevel(static_cast<GameLevels>(options.levelTwo));
+    if (options.thinkMs > 0) {
+        engineOne.strongLevels().setThinkMilliseconds(options.thinkMs);
+        engineTwo.strongLevels().setThinkMilliseconds(options.thinkMs);
+    }
     Game* sharedEngine = iGame;
     setPlayerEngines(&engineOne, &engineTwo);
     playerOne->type = COMPUTER;
@@ -188,6 +210,9 @@ int main(int argc, char** argv) {
                wins[2 - side], wins[0], engine.decisions,
                engine.decisions ? engine.totalMs / engine.decisions : 0.0, engine.worstMs);
     }
+    if (options.levelOne == LEVEL_EXPERT) printSearchStatistics("one", engineOne);
+    if (options.levelTwo == LEVEL_EXPERT) printSearchStatistics("two", engineTwo);
+    printf("think-ms %d\n", engineOne.strongLevels().thinkMilliseconds());
     printf("games %d one-wins %d two-wins %d draws %d one-worst-ms %ld two-worst-ms %ld\n",
            options.games, wins[1], wins[2], wins[0], roundedMs(engineOne.worstMs),
            roundedMs(engineTwo.worstMs));
