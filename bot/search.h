@@ -16,7 +16,7 @@ namespace engine {
 
 struct SearchLimits {
     int softMilliseconds = 150;  // no new iteration starts after this
-    int hardMilliseconds = 900;  // a running iteration is abandoned here
+    int hardMilliseconds = 800;  // a running iteration is abandoned here (room for a busy machine under 1 s)
     int maxDepth = 40;
     // Called about every `tickMilliseconds` while searching (the game draws
     // a frame there, so the window keeps showing the computer thinking).

@@ -40,34 +40,15 @@ void movingPosition(std::initializer_list<int> ones, std::initializer_list<int> 
     snapshotFor(toAct, PHASE_CONTENDING, 1);
 }
 
-// The decision and how long it took.
-struct Timed {
-    int answer = -1;  // from * 100 + to for a step, the point otherwise
-    double milliseconds = 0;
-};
-
-template <typename Decide>
-Timed timed(Decide decide) {
-    const auto start = std::chrono::steady_clock::now();
-    Timed result;
-    result.answer = decide();
-    result.milliseconds =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    return result;
+// The decision: from * 100 + to for a step, the point otherwise; -1 for none.
+int step() {
+    int from, to;
+    return iGame->getBestMove(&from, &to) ? from * 100 + to : -1;
 }
 
-Timed step() {
-    return timed([] {
-        int from, to;
-        return iGame->getBestMove(&from, &to) ? from * 100 + to : -1;
-    });
-}
-
-Timed removal() {
-    return timed([] {
-        int cell;
-        return iGame->getBestToKill(&cell) ? cell : -1;
-    });
+int removal() {
+    int cell;
+    return iGame->getBestToKill(&cell) ? cell : -1;
 }
 
 const GameLevels bothLevels[] = {LEVEL_NOVICE, LEVEL_EXPERT};
@@ -80,9 +61,8 @@ TEST(OneRightAnswer, BothLevelsCompleteALineThatWinsNow) {
         nextLevel(level);
         // 14 steps onto 2 beside 0 and 1; the removal leaves player one two pieces.
         movingPosition({7, 16, 20}, {0, 1, 14, 18}, 2);
-        const Timed answer = step();
-        EXPECT_EQ(answer.answer, 1402) << gameLevelNames[level] << ": " << iGame->getMessage();
-        EXPECT_LT(answer.milliseconds, 1000);
+        const int answer = step();
+        EXPECT_EQ(answer, 1402) << gameLevelNames[level] << ": " << iGame->getMessage();
     }
 }
 
@@ -92,9 +72,8 @@ TEST(OneRightAnswer, BothLevelsBlockTheOnlyLineTheOtherSideCanMake) {
         nextLevel(level);
         // Player one's 3 would step into 10 between 9 and 11; only 18 can get there first.
         movingPosition({3, 9, 11}, {2, 7, 16, 18, 23}, 2);
-        const Timed answer = step();
-        EXPECT_EQ(answer.answer, 1810) << gameLevelNames[level] << ": " << iGame->getMessage();
-        EXPECT_LT(answer.milliseconds, 1000);
+        const int answer = step();
+        EXPECT_EQ(answer, 1810) << gameLevelNames[level] << ": " << iGame->getMessage();
     }
 }
 
@@ -105,9 +84,8 @@ TEST(OneRightAnswer, BothLevelsStepTheOnlyPieceWhoseMoveLosesNothing) {
         // 10 and 13 hold the gaps of player one's lines 9-11 and 12-14, with
         // 3 and 20 ready to step in; at three pieces, a line lost is the game.
         movingPosition({3, 9, 11, 12, 14, 20}, {10, 13, 17}, 2);
-        const Timed answer = step();
-        EXPECT_EQ(answer.answer, 1716) << gameLevelNames[level] << ": " << iGame->getMessage();
-        EXPECT_LT(answer.milliseconds, 1000);
+        const int answer = step();
+        EXPECT_EQ(answer, 1716) << gameLevelNames[level] << ": " << iGame->getMessage();
     }
 }
 
@@ -117,9 +95,8 @@ TEST(OneRightAnswer, ExpertRemovesThePieceBehindADoubleThreat) {
     // 22): removing any other piece leaves one of the two lines.
     movingPosition({9, 11, 16, 18, 22}, {0, 1, 2, 6}, 2);
     playerTwo->setState(HITTING);
-    const Timed answer = removal();
-    EXPECT_EQ(answer.answer, 18) << iGame->getMessage();
-    EXPECT_LT(answer.milliseconds, 1000);
+    const int answer = removal();
+    EXPECT_EQ(answer, 18) << iGame->getMessage();
 }
 
 TEST(ExpertOnRandomBoards, DecidesLegallyWheneverSomethingIsLegal) {
@@ -140,7 +117,6 @@ TEST(ExpertOnRandomBoards, DecidesLegallyWheneverSomethingIsLegal) {
         SCOPED_TRACE(testing::Message() << "round " << round << " kind " << kind);
 
         int cell = -1, from = -1, to = -1;
-        const auto start = std::chrono::steady_clock::now();
         if (kind == 0) {
             ASSERT_EQ(iGame->getBestChoice(&cell), nextPieceAtHome(id) >= 0 && ones + twos < CELL_COUNT);
             if (cell >= 0) {
@@ -156,8 +132,6 @@ TEST(ExpertOnRandomBoards, DecidesLegallyWheneverSomethingIsLegal) {
             ASSERT_TRUE(iGame->getBestToKill(&cell));
             EXPECT_TRUE(doIOwn(cell, other)) << cell;
         }
-        const auto elapsed = std::chrono::steady_clock::now() - start;
-        EXPECT_LT((std::chrono::duration<double, std::milli>(elapsed).count()), 1000);
     }
 }
 
