@@ -3,8 +3,8 @@
 # that crashes the target is kept in the directory this was started from.
 #   run-fuzzer.sh <fuzz binary> <seed corpus directory> <seconds>
 set -euo pipefail
-binary=$1
-seeds=$2
+binary=$(realpath "$1")
+seeds=$(realpath "$2")
 seconds=$3
 origin=$(pwd)
 work=$(mktemp -d /tmp/zelk-fuzz-XXXXXX)
