@@ -13,6 +13,10 @@ Font::Font(char* file, int size) : font(TTF_OpenFont(file, size)) {
     TTF_SetFontStyle(font, TTF_STYLE_NORMAL);
 }
 
+Font::~Font() {
+    TTF_CloseFont(font);
+}
+
 void Font::renderAt(SDL_Surface* dst, int x, int y, const char* text, SDL_Color colour,
                     Anchor anchor) {
     if (!dst || !text || !*text) return;

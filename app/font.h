@@ -12,6 +12,10 @@ public:
     // program (exit code 1) after a log line.
     Font(char* file, int size);
     Font(const char* file, int size) : Font(const_cast<char*>(file), size) {}
+    // Closes the font; it must go before TTF_Quit.
+    virtual ~Font();
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
 
     // Draws `text` with its top-left corner at (x, y); `a` changes nothing.
     void render(SDL_Surface* dst, int x, int y, const char* text, unsigned char r,
@@ -30,6 +34,6 @@ private:
     void renderAt(SDL_Surface* dst, int x, int y, const char* text, SDL_Color colour,
                   Anchor anchor);
 
-    TTF_Font* font;  // closed by the TrueType library's shutdown
+    TTF_Font* font;  // owned
     TextCache rendered;
 };

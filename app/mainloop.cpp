@@ -14,6 +14,7 @@
 #include "app/pacing.h"
 #include "app/render.h"
 #include "app/resources.h"
+#include "app/unattended.h"
 #include "settings/config.h"
 #include "settings/log.h"
 #include "settings/message.h"
@@ -126,6 +127,9 @@ int zelkMain(int, char**) {
     findResourceTree();
     int failure = startUp();
     if (failure) return failure;
-    runMainLoop();
+    if (unattendedRequested())
+        runUnattendedGame();
+    else
+        runMainLoop();
     return shutDown();
 }

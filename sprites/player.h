@@ -7,9 +7,11 @@
 
 class Cell;
 
-enum PlayerTypes { HUMAN = 0, COMPUTER = 1 };
+// Both hold any int: a value outside the table is a state the code must cope
+// with (it shows no status text), not undefined behaviour.
+enum PlayerTypes : int { HUMAN = 0, COMPUTER = 1 };
 
-enum PlayerStates {
+enum PlayerStates : int {
     CHOOSING = 0,
     MOVING_FROM = 1,
     MOVING_TO = 2,

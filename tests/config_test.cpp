@@ -168,6 +168,17 @@ TEST(Config, LinesWithoutAValueOrANumberChangeNothing) {
     EXPECT_EQ(config.languageName, "eng");
 }
 
+TEST(Config, ANulInAValueEndsTheValueAndTheLinesAfterItStillCount) {
+    enterScratchDirectory();
+    ILog.Init(1);
+    iConfig config = readBack(std::string("playerOneName = Ab\0cd\ngameLevel = 2\n", 36));
+    EXPECT_EQ(config.playerOneName, "Ab");
+    EXPECT_EQ(config.gameLevel, 2);
+    config.modified = true;
+    config.writeConfig();
+    EXPECT_NE(readFile("zelk.conf").find("playerOneName = Ab\r\n"), std::string::npos);
+}
+
 TEST(Config, LongLinesAreReadInPiecesAndValuesCut) {
     enterScratchDirectory();
     ILog.Init(1);

@@ -2,15 +2,20 @@
 // input dispatch and game flow on the headless screen.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
+#include <string>
 
 #include "app/globals.h"
+#include "app/mainloop.h"
 #include "app/pacing.h"
+#include "app/render.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "rules/flow.h"
 #include "settings/config.h"
+#include "sprites/dialogs.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "support/events.h"
@@ -23,6 +28,47 @@ namespace {
 // Player one's and player two's points of a full board without any line.
 const int noLineOne[12] = {0, 1, 3, 6, 8, 9, 10, 12, 16, 19, 20, 23};
 const int noLineTwo[12] = {2, 4, 5, 7, 11, 13, 14, 15, 17, 18, 21, 22};
+
+// The game's own invariants: 24 pieces with their owners, counts that match
+// the board, every state from its table. The first one broken, or "".
+std::string boardViolation() {
+    auto inTable = [](int value, int last) { return value >= 0 && value <= last; };
+    if (!(state == STATE_STARTING || state == STATE_PLAYING || state == STATE_KEYBOARD))
+        return "screen state " + std::to_string(state);
+    if (!inTable(gamePhase, PHASE_CONTENDING)) return "phase " + std::to_string(gamePhase);
+    for (iPlayer* player : {playerOne, playerTwo})
+        if (!playerStateText(player->getState()))
+            return "state of player " + std::to_string(player->id);
+    int onBoard[3] = {0, 0, 0};
+    for (int p = 0; p < PAWN_COUNT; ++p) {
+        if (!en_pawn[p]) return "piece " + std::to_string(p) + " missing";
+        if (en_pawn[p]->owner != (p < 12 ? 1 : 2)) return "owner of piece " + std::to_string(p);
+        if (!inTable(en_pawn[p]->state, PAWN_RETURNED)) return "state of piece " + std::to_string(p);
+    }
+    for (int c = 0; c < CELL_COUNT; ++c) {
+        if (!inTable(en_cell[c]->getState(), CELL_SHOWING)) return "state of point " + std::to_string(c);
+        int pawn = en_cell[c]->getCurrentPawn();
+        // A flashing point may be empty or not; the others say which.
+        bool empty = en_cell[c]->isEmpty() || en_cell[c]->isUnderShadow();
+        if (!en_cell[c]->showsMeUp() && empty != (pawn < 0))
+            return "point " + std::to_string(c) + (empty ? " empty but holding" : " occupied by nothing");
+        if (pawn >= PAWN_COUNT) return "point " + std::to_string(c) + " holds " + std::to_string(pawn);
+        if (pawn >= 0 && en_pawn[pawn]->cell != c) return "piece on point " + std::to_string(c);
+        if (pawn >= 0) ++onBoard[en_pawn[pawn]->owner];
+    }
+    // A piece picked up to move has left its point but still counts.
+    for (iPlayer* player : {playerOne, playerTwo}) {
+        int pawn = player->currentPawn;
+        if (gamePhase == PHASE_CONTENDING && pawn >= 0 && pawn < PAWN_COUNT &&
+            en_pawn[pawn]->state == PAWN_PICKED)
+            ++onBoard[player->id];
+    }
+    if (onBoard[1] != playerOne->pawnsOnBoard || onBoard[2] != playerTwo->pawnsOnBoard)
+        return "counts " + std::to_string(playerOne->pawnsOnBoard) + "/" +
+               std::to_string(playerTwo->pawnsOnBoard) + " for a board of " +
+               std::to_string(onBoard[1]) + "/" + std::to_string(onBoard[2]);
+    return "";
+}
 
 class TwoPeople : public testing::Test {
 protected:
@@ -48,19 +94,7 @@ protected:
         return count;
     }
 
-    // The board's own invariants: 24 pieces, counts that match, states from the tables.
-    void expectConsistentBoard() {
-        EXPECT_EQ(piecesOnBoard(1), playerOne->pawnsOnBoard);
-        EXPECT_EQ(piecesOnBoard(2), playerTwo->pawnsOnBoard);
-        for (int c = 0; c < CELL_COUNT; ++c) {
-            int pawn = en_cell[c]->getCurrentPawn();
-            bool empty = en_cell[c]->isEmpty() || en_cell[c]->isUnderShadow();
-            EXPECT_EQ(empty, pawn < 0) << "point " << c;
-            if (pawn >= 0) {
-                EXPECT_EQ(en_pawn[pawn]->cell, c);
-            }
-        }
-    }
+    void expectConsistentBoard() { EXPECT_EQ(boardViolation(), ""); }
 };
 
 }  // namespace
@@ -294,4 +328,54 @@ TEST_F(TwoPeople, TheEndScreenAnsweredNoEndsTheProgram) {
     playAutomatically(random, 4000);
     EXPECT_EQ(DialogScript::gameOversShown(), 1);
     EXPECT_TRUE(quit);
+}
+
+// Ten thousand random clicks, right clicks and keys (but the quit keys)
+// through the main loop, against the computer: the game never leaves its
+// invariants. Every question is answered yes but the one to quit.
+bool answerAllButQuit(DialogKind, const char*, const char* line2) {
+    return !line2 || !strstr(line2, "quit");
+}
+
+TEST_F(TwoPeople, TenThousandRandomEventsKeepTheGameConsistent) {
+    setDialogAnswerHook(answerAllButQuit);
+    playerTwo->type = COMPUTER;
+    drawFrames = false;  // glides still advance; ten thousand events are about the rules
+    std::mt19937 random(20240611);
+    const SDLKey keys[] = {SDLK_m, SDLK_n, SDLK_i, SDLK_j, SDLK_v, SDLK_r, SDLK_2, SDLK_s,
+                           SDLK_a, SDLK_z, SDLK_1, SDLK_SPACE, SDLK_RETURN};
+    const int keyCount = sizeof keys / sizeof keys[0];
+    int games = 0, eventsWhileMoving = 0;
+    for (int event = 0; event < 10000 && !quit; ++event) {
+        const unsigned roll = random() % 100;
+        if (state == STATE_KEYBOARD) {
+            queueKey(SDLK_F1);  // every key there waits a third of a second: leave at once
+        } else if (roll < 30) {
+            int which = static_cast<int>(random() % CELL_COUNT);
+            movePointer(cellCentreX(which), cellCentreY(which));
+            queueClick(cellCentreX(which), cellCentreY(which));
+        } else if (roll < 55) {
+            int which = static_cast<int>(random() % PAWN_COUNT);
+            movePointer(pawnCentreX(which), pawnCentreY(which));
+            queueClick(pawnCentreX(which), pawnCentreY(which));
+        } else if (roll < 85) {
+            int x = static_cast<int>(random() % SCREEN_WIDTH), y = static_cast<int>(random() % SCREEN_HEIGHT);
+            movePointer(x, y);
+            queueClick(x, y, roll < 80 ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT);
+        } else {
+            SDLKey key = random() % 500 == 0 ? SDLK_F1 : keys[random() % keyCount];
+            queueKey(key);
+        }
+        const bool wasPlaying = state == STATE_PLAYING;
+        mainLoopPass();
+        if (wasPlaying && state == STATE_STARTING) ++games;
+        if (state == STATE_PLAYING && gamePhase == PHASE_CONTENDING) ++eventsWhileMoving;
+        ASSERT_EQ(boardViolation(), "") << "after event " << event;
+        for (iPlayer* player : {playerOne, playerTwo})
+            ASSERT_LE(player->pawnsOnBoard, 12);
+    }
+    EXPECT_FALSE(quit);
+    EXPECT_GT(games, 0) << "the events should have finished or reset some games";
+    EXPECT_GT(eventsWhileMoving, 1000);
+    setDialogAnswerHook(nullptr);
 }

@@ -39,3 +39,24 @@ TEST(MainLoop, EscapeEndsTheLoopAndShutdownSaysGoodbye) {
     EXPECT_NE(log.find("bye bye! - waiting to release statically allocated memory\r\n"),
               std::string::npos);
 }
+
+TEST(StartUp, TruncatedPicturesAreLoggedAndTheGameStillPlays) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    enterScratchDirectory(true);
+    const char* const damaged[] = {"images/background/zelkboard.png", "images/pawns/left/0.png",
+                                   "images/players/waiting/turn1.png"};
+    for (const char* picture : damaged) {
+        const std::string whole = readFile(picture);
+        ASSERT_GT(whole.size(), 100u) << picture;
+        writeFile(picture, whole.substr(0, whole.size() / 2));
+    }
+    ASSERT_EQ(startUp(), 0);
+    const std::string log = logText();
+    for (const char* picture : damaged)
+        EXPECT_NE(log.find(picture), std::string::npos) << picture << " is not logged";
+    clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
+    EXPECT_EQ(state, STATE_PLAYING);
+    render(gamescreen, minigamescreen, screen);
+    EXPECT_EQ(shutDown(), 0);
+}

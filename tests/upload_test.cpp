@@ -440,6 +440,28 @@ TEST(SocketClient, SendingToAResetPeerFailsWithoutSigpipe) {
     EXPECT_EQ(client.lastError(), EPIPE);
 }
 
+TEST(SocketClient, ATricklingServerIsCutOffAtTheExchangeLimit) {
+    // One byte every 100 ms keeps each receive well inside its own limit;
+    // only the limit on the whole exchange ends it.
+    LoopbackServer server([](int connection) {
+        for (int i = 0; i < 100 && sendAll(connection, "x"); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }, false);
+    SocketClient client(1500);
+    ASSERT_TRUE(client.open());
+    ASSERT_TRUE(client.connectTo(loopback(server.port())));
+    const auto start = Clock::now();
+    char buffer[16];
+    ssize_t got;
+    int bytes = 0;
+    while ((got = client.receive(buffer, sizeof buffer)) > 0) bytes += static_cast<int>(got);
+    EXPECT_EQ(got, -1);
+    EXPECT_EQ(client.lastError(), ETIMEDOUT);
+    EXPECT_GT(bytes, 5);
+    EXPECT_LT(secondsSince(start), 2.5);
+    client.close();
+}
+
 // ---------------------------------------------------------------------------
 // informNOVL: the configuration decides, the record goes out unchanged
 

@@ -79,16 +79,41 @@ bool SocketClient::fail() {
     return false;
 }
 
+void SocketClient::noteFailure() {
+    // A step cut short to fit the exchange's limit ran out of the exchange's
+    // time, not its own.
+    bool timedOut = errno == EAGAIN || errno == EWOULDBLOCK;
+    error = timedOut && timeForNextStep() == 0 ? ETIMEDOUT : errno;
+}
+
+int SocketClient::timeForNextStep() const {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return 0;
+    return left.count() < timeoutMilliseconds ? static_cast<int>(left.count()) : timeoutMilliseconds;
+}
+
+bool SocketClient::limitNextStep() {
+    int milliseconds = timeForNextStep();
+    if (milliseconds <= 0) {
+        error = ETIMEDOUT;
+        return false;
+    }
+    timeval limit;
+    limit.tv_sec = milliseconds / 1000;
+    limit.tv_usec = (milliseconds % 1000) * 1000;
+    if (setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit) != 0 ||
+        setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit) != 0)
+        return fail();
+    return true;
+}
+
 bool SocketClient::open() {
     close();
+    deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(exchangeLimit);
     fd = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     if (fd < 0) return fail();
-    timeval limit;
-    limit.tv_sec = timeoutMilliseconds / 1000;
-    limit.tv_usec = (timeoutMilliseconds % 1000) * 1000;
-    if (setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit) != 0 ||
-        setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit) != 0) {
-        fail();
+    if (!limitNextStep()) {
         close();
         return false;
     }
@@ -105,7 +130,7 @@ bool SocketClient::connectTo(const sockaddr_in& address) {
     if (!setBlocking(fd, false)) return fail();
     int outcome = 0;
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        outcome = errno == EINPROGRESS ? awaitConnection(fd, timeoutMilliseconds) : errno;
+        outcome = errno == EINPROGRESS ? awaitConnection(fd, timeForNextStep()) : errno;
     }
     if (outcome != 0) {
         error = outcome;
@@ -115,20 +140,22 @@ bool SocketClient::connectTo(const sockaddr_in& address) {
 }
 
 ssize_t SocketClient::send(const char* bytes, size_t count) {
+    if (!limitNextStep()) return -1;
     ssize_t taken;
     do {
         taken = ::send(fd, bytes, count, MSG_NOSIGNAL);
     } while (taken < 0 && errno == EINTR);
-    if (taken < 0) error = errno;
+    if (taken < 0) noteFailure();
     return taken;
 }
 
 ssize_t SocketClient::receive(char* buffer, size_t capacity) {
+    if (!limitNextStep()) return -1;
     ssize_t got;
     do {
         got = ::recv(fd, buffer, capacity, 0);
     } while (got < 0 && errno == EINTR);
-    if (got < 0) error = errno;
+    if (got < 0) noteFailure();
     return got;
 }
 

@@ -7,13 +7,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/workdir.h"
+#include "scratch.h"
 #include "settings/config.h"
 #include "settings/log.h"
 #include "settings/message.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    enterPrivateWorkingDirectory("/nonexistent", false);
+    enterFuzzScratchDirectory();
     mkdir("languages", 0755);
     mkdir("languages/eng", 0755);
     ILog.Init(0);

@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/workdir.h"
+#include "scratch.h"
 #include "settings/config.h"
 #include "settings/log.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    enterPrivateWorkingDirectory("/nonexistent", false);
+    enterFuzzScratchDirectory();
     ILog.Init(0);
     return 0;
 }

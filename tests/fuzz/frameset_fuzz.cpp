@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/workdir.h"
+#include "scratch.h"
 #include "settings/log.h"
 #include "sprites/janim.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
-    enterPrivateWorkingDirectory("/nonexistent", false);
+    enterFuzzScratchDirectory();
     ILog.Init(0);
     SDL_Init(SDL_INIT_VIDEO);
     SDL_SetVideoMode(64, 64, 32, SDL_SWSURFACE);

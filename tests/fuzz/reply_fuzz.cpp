@@ -7,12 +7,12 @@
 #include <cstring>
 #include <string>
 
-#include "app/workdir.h"
+#include "scratch.h"
 #include "settings/log.h"
 #include "upload/replyprinter.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    enterPrivateWorkingDirectory("/nonexistent", false);
+    enterFuzzScratchDirectory();
     ILog.Init(4);
     return 0;
 }
