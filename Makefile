@@ -18,7 +18,7 @@ run: build
 	cd data && ../$(BUILD)/zelk
 
 test: build
-	cd $(BUILD) && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure --timeout 300 -j$(JOBS)
 
 # The library and the whole suite built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang, so the fuzz targets build too), then run,
@@ -41,7 +41,7 @@ test-asan: build
 		-DCMAKE_CXX_FLAGS_ASAN="-O1 -gline-tables-only" \
 		-DZELK_SANITIZE=ON -DZELK_FUZZ=ON -DZELK_BENCH=OFF -DZELK_GENERATORS=OFF > /dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
-	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j$(JOBS) -E '$(ASAN_SKIP)'
+	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure --timeout 300 -j$(JOBS) -E '$(ASAN_SKIP)'
 	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j4 -L fuzz
 
 bench: build
