@@ -510,7 +510,9 @@ TEST(Music, BackgroundIsAWellFormedExtendedModule) {
             uint32_t length = le32(d, at), loopStart = le32(d, at + 4), loopLength = le32(d, at + 8);
             uint8_t type = d[at + 14];
             EXPECT_LE(d[at + 12], 64);  // volume
-            if (type & 3) EXPECT_LE(loopStart + loopLength, length);
+            if (type & 3) {
+                EXPECT_LE(loopStart + loopLength, length);
+            }
             EXPECT_TRUE(type & 0x10);   // 16-bit
             lengths.push_back(length);
             at += sampleHeaderSize;
