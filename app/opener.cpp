@@ -7,6 +7,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "upload/percentencoding.h"
+
 namespace {
 
 // Nothing the game holds open (the display connection, the audio device,
@@ -72,11 +74,6 @@ int spawnDetached(const std::vector<std::string>& args, const char* directory) {
     return got == static_cast<ssize_t>(sizeof error) ? error : 0;
 }
 
-bool plainInUrl(unsigned char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '/' || c == '-' || c == '_' || c == '.' || c == '~';
-}
-
 }  // namespace
 
 std::string documentOpener() {
@@ -95,16 +92,5 @@ int startProgramIn(const std::string& directory, const std::string& program) {
 }
 
 std::string fileUrl(const std::string& absolutePath) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string url = "file://";
-    for (unsigned char c : absolutePath) {
-        if (plainInUrl(c)) {
-            url += static_cast<char>(c);
-        } else {
-            url += '%';
-            url += digits[c >> 4];
-            url += digits[c & 15];
-        }
-    }
-    return url;
+    return "file://" + percentEncoded(absolutePath.c_str(), "/");
 }

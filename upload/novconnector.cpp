@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "settings/log.h"
+#include "upload/percentencoding.h"
 #include "upload/replyprinter.h"
 #include "upload/socketclient.h"
 
@@ -33,25 +34,6 @@ void copyCut(char* field, size_t capacity, const char* text) {
     field[length] = '\0';
 }
 
-// Every byte but the unreserved ones, so that a user id cannot add query
-// fields or break the request line.
-std::string percentEncoded(const char* text) {
-    static const char hex[] = "0123456789ABCDEF";
-    std::string encoded;
-    for (const unsigned char* at = reinterpret_cast<const unsigned char*>(text); *at; ++at) {
-        unsigned char c = *at;
-        bool unreserved = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                          (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~';
-        if (unreserved) {
-            encoded += static_cast<char>(c);
-        } else {
-            encoded += '%';
-            encoded += hex[c >> 4];
-            encoded += hex[c & 0x0F];
-        }
-    }
-    return encoded;
-}
 
 // Decimal 1..65535 and nothing else; false leaves the port alone.
 bool parsePort(const char* text, int& port) {
