@@ -71,7 +71,7 @@ void resumeSavedGame(const SavedGame& game) {
     gameHistory.replace(game.history, game.cursor);
     restoreGame(game.now);
     askAgainIfBlocked();
-    ILog.log(3, "Resumed the saved game: %zu positions to take back", game.history.size());
+    ILog.log(1, "Resumed the saved game: %zu positions to take back", game.history.size());
 }
 
 void offerSavedGame() {

@@ -45,5 +45,8 @@ bool atTurnStart() {
     if (state != STATE_PLAYING || quit || !currentPlayer || !currentPlayer->IsHuman()) return false;
     for (Pawn* pawn : en_pawn)
         if (pawn->state == PAWN_TRAVELLING || pawn->state == PAWN_RETURNING) return false;
-    return currentPlayer->isChoosing() || (currentPlayer->isHitting() && gamePhase == PHASE_OPENING);
+    // A piece already in hand (picked up while the computer's last piece
+    // still glided) is taken where it came from: still the turn's start.
+    return currentPlayer->isChoosing() || currentPlayer->isMovingTo() || currentPlayer->isMovingFrom() ||
+           (currentPlayer->isHitting() && gamePhase == PHASE_OPENING);
 }

@@ -36,6 +36,7 @@ private:
 extern GameHistory gameHistory;
 
 // The live game is at the start of a person's turn: nothing glides, and the
-// player to act is a person choosing a piece, or removing one in the
-// opening. Half-way through a turn and during the computer's it is not.
+// player to act is a person choosing a piece (or holding it), or removing
+// one in the opening. Half-way through a turn and during the computer's it
+// is not.
 bool atTurnStart();

@@ -19,6 +19,7 @@
 #include "sprites/player.h"
 #include "support/events.h"
 #include "support/play.h"
+#include "support/position.h"
 #include "support/testenv.h"
 #include "upload/record.h"
 
@@ -247,6 +248,23 @@ TEST_F(TakeBack, AgainstTheComputerItsTurnAndThePersonsGoBack) {
     EXPECT_EQ(playerOne->pawnsOnBoard + playerTwo->pawnsOnBoard, 0) << "back to the empty board";
     key(SDLK_u);
     EXPECT_EQ(playAidLine(), "Nothing to take back");
+}
+
+TEST_F(TakeBack, ATurnWhosePieceWasPickedUpEarlyIsStillNoted) {
+    start();
+    places(0);
+    humanPlaces(4);  // player two, and no pass of the loop before...
+    const GameSnapshot turnStart = captureGame();
+    const int home = nextPieceAtHome(1);
+    clickNow(pawnCentreX(home), pawnCentreY(home));  // ...player one holds a piece
+    ASSERT_TRUE(playerOne->isMovingTo());
+    mainLoopPass();
+    movePointer(cellCentreX(8), cellCentreY(8));
+    clickNow(cellCentreX(8), cellCentreY(8));
+    mainLoopPass();
+    key(SDLK_u);
+    expectPosition(turnStart, "back to the turn whose piece was held");
+    EXPECT_EQ(playAidLine(), "Took back a placement");
 }
 
 TEST_F(TakeBack, NothingIsTakenBackWhileAPieceGlidesOrInTheKeyboardState) {
