@@ -27,14 +27,25 @@ void say(const std::string& line) {
     ILog.log(3, "%s", line.c_str());
 }
 
-bool somethingGlides() {
-    for (Pawn* pawn : en_pawn)
-        if (pawn->state == PAWN_TRAVELLING || pawn->state == PAWN_RETURNING) return true;
+bool gameOn() {
+    return state == STATE_PLAYING && currentPlayer;
+}
+
+// A game is on and no piece glides; otherwise says why nothing happens.
+bool boardAtRest() {
+    if (!gameOn()) return false;
+    if (!somePieceGlides()) return true;
+    say("Wait: a piece is moving");
     return false;
 }
 
-bool gameOn() {
-    return state == STATE_PLAYING && currentPlayer;
+// Puts `target` on the board in place of `now` and says so.
+void goTo(const GameSnapshot& now, const GameSnapshot* target, const char* done, const char* nothing) {
+    if (!target) return say(nothing);
+    const GameSnapshot position = *target;
+    restoreGame(position);
+    const std::string what = describeChange(position, now);
+    say(std::string(done) + " " + (what.empty() ? "the turn" : what));
 }
 
 void ring(SDL_Surface* target, int cell, Uint8 r, Uint8 g, Uint8 b) {
@@ -67,32 +78,18 @@ bool playAidKey(SDLKey key, SDLMod modifiers) {
 }
 
 void takeBackTurn() {
-    if (!gameOn()) return;
-    if (somethingGlides()) return say("Wait: a piece is moving");
+    if (!boardAtRest()) return;
     const GameSnapshot now = captureGame();
-    const GameSnapshot* back = gameHistory.takeBack(now);
-    if (!back) return say("Nothing to take back");
-    const GameSnapshot target = *back;
-    restoreGame(target);
-    const std::string what = describeChange(target, now);
-    say("Took back " + (what.empty() ? std::string("the turn") : what));
+    goTo(now, gameHistory.takeBack(now), "Took back", "Nothing to take back");
 }
 
 void replayTurn() {
-    if (!gameOn()) return;
-    if (somethingGlides()) return say("Wait: a piece is moving");
-    const GameSnapshot now = captureGame();
-    const GameSnapshot* next = gameHistory.redo();
-    if (!next) return say("Nothing to play again");
-    const GameSnapshot target = *next;
-    restoreGame(target);
-    const std::string what = describeChange(now, target);
-    say("Played again " + (what.empty() ? std::string("the turn") : what));
+    if (!boardAtRest()) return;
+    goTo(captureGame(), gameHistory.redo(), "Played again", "Nothing to play again");
 }
 
 void showHint() {
-    if (!gameOn()) return;
-    if (somethingGlides()) return say("Wait: a piece is moving");
+    if (!boardAtRest()) return;
     engine::Advice advice = engine::adviseLiveGame(HINT_SOFT_MILLISECONDS, HINT_HARD_MILLISECONDS);
     if (!advice.found) return say("Hint: nothing to play");
     say(std::string("Hint: ") + advice.judgement);

@@ -41,10 +41,15 @@ bool GameHistory::replace(std::vector<GameSnapshot> entries, int cursor) {
     return true;
 }
 
-bool atTurnStart() {
-    if (state != STATE_PLAYING || quit || !currentPlayer || !currentPlayer->IsHuman()) return false;
+bool somePieceGlides() {
     for (Pawn* pawn : en_pawn)
-        if (pawn->state == PAWN_TRAVELLING || pawn->state == PAWN_RETURNING) return false;
+        if (pawn->state == PAWN_TRAVELLING || pawn->state == PAWN_RETURNING) return true;
+    return false;
+}
+
+bool atTurnStart() {
+    if (state != STATE_PLAYING || quit || !currentPlayer || !currentPlayer->IsHuman() || somePieceGlides())
+        return false;
     // A piece already in hand (picked up while the computer's last piece
     // still glided) is taken where it came from: still the turn's start.
     return currentPlayer->isChoosing() || currentPlayer->isMovingTo() || currentPlayer->isMovingFrom() ||

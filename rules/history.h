@@ -35,6 +35,9 @@ private:
 
 extern GameHistory gameHistory;
 
+// A piece is on its way to a point or back home.
+bool somePieceGlides();
+
 // The live game is at the start of a person's turn: nothing glides, and the
 // player to act is a person choosing a piece (or holding it), or removing
 // one in the opening. Half-way through a turn and during the computer's it

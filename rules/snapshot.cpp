@@ -127,17 +127,17 @@ void restoreGame(const GameSnapshot& snapshot) {
     forgetPassingMarks();
 }
 
-std::string describeChange(const GameSnapshot& before, const GameSnapshot& after) {
+std::string describeChange(const GameSnapshot& one, const GameSnapshot& other) {
     int placements = 0, moves = 0, removals = 0;
     for (int index = 0; index < PAWN_COUNT; ++index) {
-        const int was = before.pieces[index], is = after.pieces[index];
+        const int was = one.pieces[index], is = other.pieces[index];
         if (was == is) continue;
-        if (was == PIECE_AT_HOME && is >= 0)
-            ++placements;
+        if (was == PIECE_REMOVED || is == PIECE_REMOVED)
+            ++removals;
         else if (was >= 0 && is >= 0)
             ++moves;
-        else if (is == PIECE_REMOVED || was == PIECE_REMOVED)
-            ++removals;
+        else
+            ++placements;
     }
     std::string parts[3];
     int count = 0;

@@ -41,6 +41,6 @@ GameSnapshot captureGame();
 // (forgetPassingMarks).
 void restoreGame(const GameSnapshot& snapshot);
 
-// What changed from `before` to `after`, in a few words for a status line
-// ("2 placements", "a move and a removal"); empty when nothing did.
-std::string describeChange(const GameSnapshot& before, const GameSnapshot& after);
+// What lies between two positions, either way round, in a few words for a
+// status line ("2 placements", "a move and a removal"); empty when nothing.
+std::string describeChange(const GameSnapshot& one, const GameSnapshot& other);

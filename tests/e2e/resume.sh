@@ -24,7 +24,7 @@ turn() {                     # a piece from home row $1 to the first free point 
     click_at 37 $(( 127 + 60 * row ))
     move_to $(( ${CENTRE_X[$point]} + 3 )) $(( ${CENTRE_Y[$point]} + 3 ))
     click_at "${CENTRE_X[$point]}" "${CENTRE_Y[$point]}"
-    for _ in $(seq 60); do   # the computer's answer, then its glide
+    for _ in $(seq 150); do  # the computer's answer, then its glide
       [ "$(put_down)" -ge $(( before + 2 )) ] && { sleep 3; return 0; }
       sleep 0.1
     done
