@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/globals.h"
+#include "app/playaids.h"
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "settings/log.h"
@@ -89,7 +90,7 @@ void gameKeys(SDLKey key) {
             setLogLevelFromDebug();
             break;
         case SDLK_r: forceReport(); break;
-        default: break;
+        default: playAidKey(key, SDL_GetModState()); break;
     }
 }
 

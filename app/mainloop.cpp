@@ -12,8 +12,10 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/pacing.h"
+#include "app/playaids.h"
 #include "app/render.h"
 #include "app/resources.h"
+#include "app/session.h"
 #include "app/unattended.h"
 #include "settings/config.h"
 #include "settings/log.h"
@@ -99,12 +101,21 @@ void mainLoopPass() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) dispatchEvent(event);
     if (computerHoldsTheTurn()) playHeldComputerTurn();
+    followTheGame();
+    quitOnTermination();
     saveScreenshotWhileHeld();
     paceFrame(start);
 }
 
 void runMainLoop() {
     while (!quit) mainLoopPass();
+}
+
+void playSession() {
+    installTerminationHandler();
+    offerSavedGame();
+    runMainLoop();
+    keepUnfinishedGame();
 }
 
 int shutDown() {
@@ -130,6 +141,6 @@ int zelkMain(int, char**) {
     if (unattendedRequested())
         runUnattendedGame();
     else
-        runMainLoop();
+        playSession();
     return shutDown();
 }

@@ -8,10 +8,13 @@
 // (1: the video, timer or TrueType library failed).
 int startUp();
 // One pass of the loop: draw, flash pending lines, dispatch events,
-// screenshot while `s` is held, pace.
+// follow the game for the take-back history, screenshot while `s` is
+// held, pace.
 void mainLoopPass();
 // Passes until `quit` is set.
 void runMainLoop();
+// The loop between the offer of a saved game and the save of an unfinished one.
+void playSession();
 // Saves the settings if changed and releases everything; returns 0.
 int shutDown();
 

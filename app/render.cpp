@@ -7,6 +7,7 @@
 #include "app/fastdrawing.h"
 #include "app/globals.h"
 #include "app/pacing.h"
+#include "app/playaids.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/cell.h"
@@ -127,6 +128,7 @@ void render(SDL_Surface*, SDL_Surface*, SDL_Surface* target) {
         for (Cell* cell : en_cell)
             if (cell) cell->displaySingleScreen();
         for (Entity& sprite : OtherEntities) sprite.draw();
+        drawPlayAids(target);
     }
     SDL_UpdateRect(target, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
 }

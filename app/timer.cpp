@@ -15,6 +15,11 @@ void Timer::start() {
     paused = false;
 }
 
+void Timer::startFrom(unsigned milliseconds) {
+    startTime = SDL_GetTicks() - milliseconds;
+    paused = false;
+}
+
 void Timer::pause() {
     Uint32 now = SDL_GetTicks();
     if (!paused) {

@@ -10,6 +10,8 @@ class Timer {
 public:
     Timer();
     void start();
+    // Runs on as if started `milliseconds` ago (a turn put back or resumed).
+    void startFrom(unsigned milliseconds);
     // A toggle: pauses, or resumes without counting the paused stretch.
     void pause();
     unsigned getTime();

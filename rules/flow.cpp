@@ -48,12 +48,6 @@ void startClockOf(iPlayer* player) {
         timerOne.start();
 }
 
-// Every engine that may play forgets the game before.
-void engineNewGame() {
-    for (Game* engine : {iGame, playerEngines[1], playerEngines[2]})
-        if (engine) engine->newGame();
-}
-
 void setButtonVisible(Entity* button, bool visible) {
     if (button) button->visible = visible;
 }
@@ -209,6 +203,11 @@ void computerMoves(iPlayer* p) {
 }
 
 }  // namespace
+
+void engineNewGame() {
+    for (Game* engine : {iGame, playerEngines[1], playerEngines[2]})
+        if (engine) engine->newGame();
+}
 
 void lightTurnMarker(iPlayer* player) {
     OtherEntities[0].visible = player == playerOne;

@@ -53,6 +53,10 @@ void lightTurnMarker(iPlayer* player);
 bool computerHoldsTheTurn();
 void playHeldComputerTurn();
 
+// Every engine that may play forgets the game it followed (a new game, or a
+// position put back).
+void engineNewGame();
+
 // Gives each player an engine of its own (a match between two levels);
 // null for both goes back to the one engine `iGame`.
 void setPlayerEngines(Game* forPlayerOne, Game* forPlayerTwo);

@@ -1,0 +1,40 @@
+// What a person may call on during a game besides playing: taking turns
+// back (u, Ctrl+Z) and playing them again (y, Ctrl+Y), and the Expert's
+// advice (h) marked on the board. A line under the phase caption says what
+// was done; it and the advice stay until the position changes.
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include <string>
+
+#include "bot/advice.h"
+
+// Acts on a key released during a game; false for a key that is not one of
+// these (the keyboard state never passes its letters here).
+bool playAidKey(SDLKey key, SDLMod modifiers);
+
+void takeBackTurn();
+void replayTurn();
+void showHint();
+
+// Once a main loop pass: remembers the start of each person's turn, forgets
+// the history when no game is on, and drops the advice and the line once
+// the position has moved on.
+void followTheGame();
+
+// The advice marks and the line, over the board.
+void drawPlayAids(SDL_Surface* target);
+
+// Forgets what the screen shows only in passing (the advice, flashing
+// points, a line waiting to flash); called whenever the position is
+// replaced by one taken back, played again or resumed.
+void forgetPassingMarks();
+
+// What the line says now ("" when nothing), and the advice on the board.
+const std::string& playAidLine();
+const engine::Advice* shownAdvice();
+
+// How long the advice may think, in milliseconds.
+const int HINT_SOFT_MILLISECONDS = 250;
+const int HINT_HARD_MILLISECONDS = 450;

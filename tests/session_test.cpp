@@ -1,0 +1,244 @@
+// A game that outlives the program: saved at every way out of a game,
+// offered at the next start, resumed in every phase exactly as it was left
+// (the flow then goes on as after a normal turn), refused when damaged.
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include "app/globals.h"
+#include "app/mainloop.h"
+#include "app/pacing.h"
+#include "app/playaids.h"
+#include "app/session.h"
+#include "bot/game.h"
+#include "rules/board.h"
+#include "rules/cell.h"
+#include "rules/flow.h"
+#include "rules/history.h"
+#include "rules/queries.h"
+#include "sprites/dialogs.h"
+#include "sprites/pawn.h"
+#include "sprites/player.h"
+#include "support/events.h"
+#include "support/logcount.h"
+#include "support/play.h"
+#include "support/testenv.h"
+#include "upload/record.h"
+
+namespace {
+
+class Resume : public testing::Test {
+protected:
+    void SetUp() override {
+        startHeadlessGame();
+        paceFrames = false;
+        drawThinkingFrames = false;
+        playerOne->type = HUMAN;
+        playerTwo->type = HUMAN;
+        DialogScript::install({}, true);
+    }
+    void TearDown() override { DialogScript::remove(); }
+
+    void start() {
+        clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
+        ASSERT_EQ(state, STATE_PLAYING);
+        mainLoopPass();
+    }
+    void places(int cell) { humanPlaces(cell), mainLoopPass(); }
+    void removes(int cell) { humanRemoves(cell), mainLoopPass(); }
+    void moves(int from, int to) { humanMoves(from, to), mainLoopPass(); }
+    // Against the computer, whose answers take points this cannot foresee.
+    void placesOnAFreePoint() {
+        for (int cell : {0, 4, 8, 13, 19, 21, 16, 6})
+            if (en_cell[cell]->getCurrentPawn() < 0) return places(cell);
+    }
+
+    // Ends the program's part in the game and starts it again: the save at
+    // the end, a board cleared as a new run has it, the offer answered Yes.
+    void quitAndResume() {
+        const SavedGame left = saveOfLiveGame();
+        const GameSnapshot before = captureGame();
+        keepUnfinishedGame();
+        ASSERT_TRUE(fileExists("zelk.save"));
+        resetall();
+        currentPlayer = nullptr;
+        gameHistory.clear();
+        DialogScript::install({true});
+        offerSavedGame();
+        EXPECT_EQ(DialogScript::questionsAsked(), 1);
+        DialogScript::install({}, true);
+        expectResumed(left, before);
+        mainLoopPass();
+    }
+    void expectResumed(const SavedGame& left, const GameSnapshot& before) {
+        const GameSnapshot now = captureGame();
+        EXPECT_TRUE(now.samePosition(before));
+        EXPECT_EQ(now.record, before.record);
+        EXPECT_EQ(gamePhase, before.gamePhase);
+        EXPECT_EQ(whoseFirstJare, before.whoseFirstJare);
+        EXPECT_EQ(safemovement, before.safemovement);
+        EXPECT_EQ(currentPlayer->id, before.toAct);
+        EXPECT_EQ(state, STATE_PLAYING);
+        EXPECT_GE(timerOne.getTime(), before.clockMilliseconds) << "the turn's clock runs on";
+        EXPECT_EQ(OtherEntities[0].visible, currentPlayer == playerOne);
+        EXPECT_EQ(OtherEntities[2].visible, currentPlayer == playerTwo);
+        EXPECT_EQ(gameHistory.cursor(), left.cursor);
+        ASSERT_EQ(gameHistory.entries().size(), left.history.size());
+        for (size_t i = 0; i < left.history.size(); ++i)
+            EXPECT_TRUE(gameHistory.entries()[i] == left.history[i]) << i;
+    }
+};
+
+}  // namespace
+
+TEST_F(Resume, EveryPhaseIsResumedAsItWasLeftAndPlaysOn) {
+    start();
+    const int one[12] = {0, 1, 2, 3, 7, 11, 12, 16, 18, 20, 22, 9};
+    const int two[12] = {4, 5, 6, 8, 10, 13, 14, 15, 17, 19, 21, 23};
+    for (int i = 0; i < 3; ++i) places(one[i]), places(two[i]);
+    ASSERT_EQ(whoseFirstJare, 1);
+    quitAndResume();  // placing, after the first line
+    for (int i = 3; i < 12; ++i) places(one[i]), places(two[i]);
+    ASSERT_EQ(gamePhase, PHASE_OPENING);
+    quitAndResume();  // the opening removals, none made yet
+    EXPECT_TRUE(playerOne->isHitting()) << "the maker of the first line removes first";
+    removes(4);
+    quitAndResume();  // one removal made
+    EXPECT_TRUE(playerTwo->isHitting());
+    removes(0);
+    ASSERT_EQ(gamePhase, PHASE_CONTENDING);
+    quitAndResume();  // moving
+    EXPECT_TRUE(playerOne->isChoosing());
+    moves(3, 4);  // completes 1, 4, 7
+    ASSERT_TRUE(playerOne->isHitting());
+    quitAndResume();  // half-way through a turn: the removal is still due
+    EXPECT_TRUE(playerOne->isHitting());
+    removes(5);
+    EXPECT_EQ(currentPlayer, playerTwo);
+    EXPECT_EQ(playerTwo->pawnsOnBoard, 10);
+
+    releaseKeyNow(SDLK_u);  // the history came back too
+    EXPECT_EQ(currentPlayer, playerOne);
+    EXPECT_TRUE(doIOwn(3, 1));
+    EXPECT_TRUE(doIOwn(5, 2));
+}
+
+TEST_F(Resume, TheKindsAndTheLevelComeBackAndTheComputerPlaysOn) {
+    playerTwo->type = COMPUTER;
+    iGame->setGameLevel(LEVEL_BEGINNER);
+    start();
+    placesOnAFreePoint(), placesOnAFreePoint();
+    ASSERT_EQ(playerTwo->pawnsOnBoard, 2);
+    keepUnfinishedGame();
+    resetall();
+    playerTwo->type = HUMAN;
+    iGame->setGameLevel(LEVEL_DUMMY);
+    DialogScript::install({true});
+    offerSavedGame();
+    EXPECT_TRUE(playerTwo->IsComputer());
+    EXPECT_EQ(iGame->getGameLevel(), LEVEL_BEGINNER);
+    EXPECT_EQ(currentPlayer, playerOne);
+    placesOnAFreePoint();
+    EXPECT_EQ(playerTwo->pawnsOnBoard, 3) << "the computer answered";
+}
+
+TEST_F(Resume, EveryWayOutOfAGameSavesIt) {
+    // q, Escape, the window closed (and its question answered Yes).
+    for (int way = 0; way < 3; ++way) {
+        start();
+        places(0), places(4), places(way + 1);
+        const GameSnapshot left = captureGame();
+        DialogScript::install({true});  // the window's quit question
+        if (way == 0) queueKey(SDLK_q);
+        if (way == 1) queueKey(SDLK_ESCAPE);
+        if (way == 2) {
+            SDL_Event close = {};
+            close.type = SDL_QUIT;
+            SDL_PushEvent(&close);
+        }
+        playSession();
+        EXPECT_TRUE(quit) << way;
+        SavedGame saved;
+        ASSERT_TRUE(readSavedGame("zelk.save", saved)) << way;
+        EXPECT_TRUE(saved.now.samePosition(left)) << way;
+        quit = false;
+        resetall();
+        remove("zelk.save");
+    }
+}
+
+TEST_F(Resume, SigtermEndsTheLoopWhichThenSavesTheGame) {
+    start();
+    places(0), places(4);
+    installTerminationHandler();
+    raise(SIGTERM);
+    quitOnTermination();
+    EXPECT_TRUE(quit) << "still running: the signal only raised the flag";
+    keepUnfinishedGame();
+    EXPECT_TRUE(fileExists("zelk.save"));
+}
+
+TEST_F(Resume, ABlockedPlayerAnsweredNoIsAskedAgainAtTheNextStart) {
+    for (auto [pawn, cell] : {std::pair{0, 1}, {1, 9}, {2, 14}, {3, 22}, {4, 4}}) move_pawn_to_cell(pawn, cell, 1);
+    for (auto [pawn, cell] : {std::pair{12, 0}, {13, 2}, {14, 21}}) move_pawn_to_cell(pawn, cell, 2);
+    for (int pawn : {5, 6, 7, 8, 9, 10, 11, 15, 16, 17, 18, 19, 20, 21, 22, 23}) en_pawn[pawn]->state = PAWN_RETURNED;
+    playerOne->pawnsOnBoard = 5;
+    playerTwo->pawnsOnBoard = 3;
+    gamePhase = PHASE_CONTENDING;
+    switchState(STATE_PLAYING);
+    currentPlayer = playerOne;
+    playerOne->setState(CHOOSING);
+    startRecord(1);
+    mainLoopPass();
+    DialogScript::install({false});
+    moves(4, 5);
+    ASSERT_TRUE(quit);
+    keepUnfinishedGame();
+    quit = false;
+    resetall();
+
+    DialogScript::install({true, true});  // resume; then give the safe route
+    offerSavedGame();
+    EXPECT_EQ(DialogScript::questionsAsked(), 2);
+    EXPECT_TRUE(safemovement);
+    EXPECT_EQ(currentPlayer, playerOne) << "the mover moves again";
+    EXPECT_TRUE(playerOne->isChoosing());
+    EXPECT_TRUE(doIOwn(5, 1));
+    EXPECT_FALSE(quit);
+}
+
+TEST_F(Resume, NoOrAFinishedGameLeavesNoSaveAndADamagedOneIsNotOffered) {
+    start();
+    places(0);
+    keepUnfinishedGame();
+    resetall();
+    DialogScript::install({false});
+    offerSavedGame();
+    EXPECT_EQ(DialogScript::questionsAsked(), 1);
+    EXPECT_FALSE(fileExists("zelk.save")) << "No discards it";
+    EXPECT_EQ(state, STATE_STARTING);
+
+    start();
+    places(0);
+    keepUnfinishedGame();
+    resetall();  // what the end screen does
+    keepUnfinishedGame();
+    EXPECT_FALSE(fileExists("zelk.save")) << "no game on: the old save goes";
+
+    writeFile("zelk.save", "zelk save 1\nkinds 0 0\nlevel 9\n");
+    DialogScript::install({true});
+    offerSavedGame();
+    EXPECT_EQ(DialogScript::questionsAsked(), 0);
+    EXPECT_EQ(state, STATE_STARTING);
+    EXPECT_EQ(occurrences(logText(), "Saved game zelk.save refused: "), 1);
+}
+
+TEST_F(Resume, TheKeyboardStateOverAGameStillSavesIt) {
+    start();
+    places(0);
+    releaseKeyNow(SDLK_F1);
+    ASSERT_EQ(state, STATE_KEYBOARD);
+    EXPECT_TRUE(gameUnderWay());
+    keepUnfinishedGame();
+    EXPECT_TRUE(fileExists("zelk.save"));
+}
