@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test test-asan build deps configure bench clean
+.PHONY: run test test-asan build deps configure bench clean install deb
 
 deps:
 	@tools/install-deps.sh
@@ -43,6 +43,17 @@ test-asan: build
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure --timeout 300 -j$(JOBS) -E '$(ASAN_SKIP)'
 	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j4 -L fuzz
+
+# cmake's install rules: PREFIX and DESTDIR as usual.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, built from a clean copy of the sources with its own
+# tests, then checked with lintian (tools/build-deb.sh).
+deb:
+	@tools/install-deps.sh --package
+	tools/build-deb.sh $(JOBS)
 
 bench: build
 	$(BUILD)/bench/zelk-bench

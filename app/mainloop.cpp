@@ -15,11 +15,13 @@
 #include "app/playaids.h"
 #include "app/render.h"
 #include "app/resources.h"
+#include "app/resourcetree.h"
 #include "app/session.h"
 #include "app/unattended.h"
 #include "settings/config.h"
 #include "settings/log.h"
 #include "settings/message.h"
+#include "settings/userfiles.h"
 
 namespace {
 
@@ -32,20 +34,9 @@ void fillBackground() {
             static_cast<Uint8>(IConfig.backgroundBlue & 0xFF), 255);
 }
 
-// The game reads its resources from its working directory. Started from
-// elsewhere (a desktop launcher, the build directory), it moves to its
-// resource tree when that is where the files are.
-void findResourceTree() {
-    if (access("font.ttf", R_OK) == 0) return;
-    const char* tree = ZELK_DATA_DIR;
-    std::string fontInTree = std::string(tree) + "/font.ttf";
-    if (access(fontInTree.c_str(), R_OK) != 0) return;
-    if (chdir(tree) != 0) fprintf(stderr, "Cannot enter the resource tree %s\n", tree);
-}
-
 void saveScreenshotWhileHeld() {
     Uint8* keys = SDL_GetKeyState(nullptr);
-    if (keys && keys[SDLK_s]) SDL_SaveBMP(screen, "mainscreenshot.bmp");
+    if (keys && keys[SDLK_s]) SDL_SaveBMP(screen, userDataFile("mainscreenshot.bmp").c_str());
 }
 
 }  // namespace
@@ -135,7 +126,7 @@ int shutDown() {
 }
 
 int zelkMain(int, char**) {
-    findResourceTree();
+    enterResourceTree();
     int failure = startUp();
     if (failure) return failure;
     if (unattendedRequested())

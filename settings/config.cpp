@@ -10,6 +10,7 @@
 
 #include "settings/log.h"
 #include "settings/scan.h"
+#include "settings/userfiles.h"
 
 const char* const iConfig::fileName = "zelk.conf";
 const char* const iConfig::serviceName = "WikiZelk";
@@ -25,6 +26,10 @@ bool keyIs(const char* key, const char* name) {
 void readNumber(const char* value, int& field) {
     int number;
     if (scanDecimal(value, number)) field = number;
+}
+
+std::string filePath() {
+    return userConfigFile(iConfig::fileName);
 }
 }  // namespace
 
@@ -58,7 +63,7 @@ const char* iConfig::languageDirectory(int number) {
 void iConfig::Init() {
     showStartingHint = true;
     struct stat info;
-    if (stat(fileName, &info) != 0 && errno == ENOENT) {
+    if (stat(filePath().c_str(), &info) != 0 && errno == ENOENT) {
         // Only a file that does not exist is made anew; one that exists but
         // cannot be read keeps whatever the user has in it.
         modified = true;
@@ -72,8 +77,9 @@ void iConfig::Init() {
 }
 
 void iConfig::readConfig() {
+    const std::string path = filePath();
     struct stat info;
-    FILE* file = stat(fileName, &info) == 0 && S_ISREG(info.st_mode) ? fopen(fileName, "r") : nullptr;
+    FILE* file = stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? fopen(path.c_str(), "r") : nullptr;
     if (!file) {
         ILog.log(0, "ERROR opening file %s: %s", fileName, SDL_GetError());
         return;
@@ -105,12 +111,12 @@ void iConfig::readConfig() {
 }
 
 std::string iConfig::tempFileName() const {
-    return std::string(fileName) + ".tmp";
+    return filePath() + ".tmp";
 }
 
 bool iConfig::write(const char* text) {
-    const char* path = writingTo.empty() ? fileName : writingTo.c_str();
-    FILE* file = fopen(path, "ab");
+    const std::string path = writingTo.empty() ? filePath() : writingTo;
+    FILE* file = fopen(path.c_str(), "ab");
     if (!file) {
         fprintf(stderr, "Error in opening the file %s\n", fileName);
         return false;
@@ -200,7 +206,7 @@ void iConfig::writeConfig() {
     writingTo = temp;
     bool ok = writeAllLines();
     writingTo.clear();
-    if (ok && rename(temp.c_str(), fileName) != 0) {
+    if (ok && rename(temp.c_str(), filePath().c_str()) != 0) {
         ILog.log(0, "ERROR replacing file %s: %s", fileName, strerror(errno));
         ok = false;
     }

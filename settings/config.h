@@ -1,6 +1,6 @@
-// The user's settings, kept in "zelk.conf" in the working directory: read at
-// start-up (created with the defaults when missing), written back at exit
-// when a setting changed. One process-wide object, IConfig.
+// The user's settings, kept in "zelk.conf" (settings/userfiles.h says where):
+// read at start-up (created with the defaults when missing), written back at
+// exit when a setting changed. One process-wide object, IConfig.
 #pragma once
 
 #include <string>

@@ -3,6 +3,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <ctime>
+#include <string>
+
+#include "settings/userfiles.h"
 
 const char* const iLog::fileName = "log.txt";
 
@@ -37,7 +40,7 @@ void iLog::log(const char* text) {
 }
 
 void iLog::writeLine(const char* text) {
-    FILE* file = fopen(fileName, "ab");
+    FILE* file = fopen(userStateFile(fileName).c_str(), "ab");
     if (!file) {
         fprintf(stderr, "Errore apertura file log %s\n", fileName);
         return;
@@ -49,7 +52,7 @@ void iLog::writeLine(const char* text) {
 
 void iLog::doCleanupLogOnFirstRun() {
     if (!firstRun) return;
-    remove(fileName);
+    remove(userStateFile(fileName).c_str());
     firstRun = false;
 
     time_t now = time(nullptr);

@@ -20,7 +20,7 @@ public:
     int getLevel() const { return level; }
     void setLevel(int newLevel) { level = newLevel; }
 
-    // Where the file lives; "log.txt" in the working directory.
+    // Its name; settings/userfiles.h says in which directory.
     static const char* const fileName;
     // Size of the shared formatting buffer; longer messages are cut.
     static const int bufferSize = 2048;

@@ -17,6 +17,7 @@
 #include "settings/config.h"
 #include "settings/log.h"
 #include "settings/message.h"
+#include "settings/userfiles.h"
 #include "sprites/entity.h"
 #include "sprites/offeredlevel.h"
 #include "sprites/player.h"
@@ -351,7 +352,7 @@ void AboutScreen::click() {
 
 void saveScreenshotWhileSHeld(SDL_Surface* target) {
     Uint8* keys = SDL_GetKeyState(nullptr);
-    if (keys && keys[SDLK_s]) SDL_SaveBMP(target, "aboutscreenshot.bmp");
+    if (keys && keys[SDLK_s]) SDL_SaveBMP(target, userDataFile("aboutscreenshot.bmp").c_str());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "app/pacing.h"
+#include "settings/userfiles.h"
 #include "sprites/entity.h"
 #include "upload/record.h"
 
@@ -178,7 +179,7 @@ bool yesno(SDL_Surface* target, char* line1, char* line2) {
         }
         drawQuestion(dialog, line1, line2);
         if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_s)
-            SDL_SaveBMP(target, "screenshot-yesno.bmp");
+            SDL_SaveBMP(target, userDataFile("screenshot-yesno.bmp").c_str());
         if (event.type == SDL_MOUSEBUTTONDOWN) {
             if (dialog.yes.selected()) return true;
             if (dialog.no.selected()) return false;

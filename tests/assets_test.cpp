@@ -172,6 +172,30 @@ TEST(Pictures, OpaquePicturesHaveTheirSizeAndNoHoles) {
     SDL_FreeSurface(icon);
 }
 
+// The desktop's icons: the window icon's picture at each size a menu asks
+// for, a rounded tile whose corners the desktop's background shows through.
+TEST(Pictures, DesktopIconsHaveTheirSizeTransparentCornersAndAnOpaqueTile) {
+    for (int size : {48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        SDL_Surface* icon = IMG_Load(dataPath("icons/zelk-" + std::to_string(size) + ".png").c_str());
+        ASSERT_NE(icon, nullptr) << IMG_GetError();
+        EXPECT_EQ(icon->w, size);
+        EXPECT_EQ(icon->h, size);
+        ASSERT_EQ(icon->format->BytesPerPixel, 4);
+        auto alphaAt = [icon](int x, int y) {
+            Uint32 pixel = static_cast<Uint32*>(icon->pixels)[y * icon->pitch / 4 + x];
+            Uint8 r, g, b, a;
+            SDL_GetRGBA(pixel, icon->format, &r, &g, &b, &a);
+            return a;
+        };
+        EXPECT_EQ(alphaAt(0, 0), 0);
+        EXPECT_EQ(alphaAt(size - 1, size - 1), 0);
+        EXPECT_EQ(alphaAt(size / 2, size / 2), 255);
+        EXPECT_EQ(alphaAt(size / 2, 1), 255) << "the tile reaches the edge between its corners";
+        SDL_FreeSurface(icon);
+    }
+}
+
 TEST(Pictures, TheTwoSidesDifferInBrightness) {
     Picture left("images/pawns/left/0.png"), right("images/pawns/right/0.png");
     ASSERT_TRUE(left.ok() && right.ok());

@@ -6,6 +6,7 @@
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "settings/log.h"
+#include "settings/userfiles.h"
 #include "sprites/dialogs.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
@@ -62,6 +63,18 @@ TEST_F(Dialogs, KeySTakesAScreenshotOfTheQuestion) {
     again.key(SDLK_s).click(400, 365).start();
     yesno(screen, "", "again");
     EXPECT_NE(readFile("screenshot-yesno.bmp"), "old") << "a second screenshot replaces the first";
+}
+
+TEST_F(Dialogs, InstalledTheScreenshotGoesToTheUsersDataDirectory) {
+    const std::string home = enterScratchDirectory(), data = home + "/data-home";
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    ASSERT_TRUE(keepUserFilesInHome());
+    TimedHand hand;
+    hand.key(SDLK_s).click(400, 365).start();
+    EXPECT_TRUE(yesno(screen, "", "Sure to reset the game?"));
+    EXPECT_TRUE(fileExists(data + "/zelk/screenshot-yesno.bmp"));
+    EXPECT_FALSE(fileExists("screenshot-yesno.bmp"));
 }
 
 TEST_F(Dialogs, TheEndScreenReportsOnceClearsTheBoardOnEveryClickAndAnswers) {

@@ -13,6 +13,11 @@ packages=(
 if [ "${1:-}" = "--sanitizers" ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
+# Building and checking the Debian package (`make deb`), and the installed
+# game's menu entry and metainfo.
+if [ "${1:-}" = "--package" ]; then
+  packages+=(dpkg-dev debhelper fakeroot lintian appstream desktop-file-utils)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

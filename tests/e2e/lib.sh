@@ -9,6 +9,10 @@ ZELK_TREE=$(realpath "$2")
 CLOSE_WINDOW=$(realpath "$3")
 WORK=$(mktemp -d /tmp/zelk-e2e-XXXXXX)
 SHOTS=${ZELK_E2E_SHOTS:-$WORK/shots}
+# Where the game is started and where it writes its log; a run of the
+# installed game sets both elsewhere.
+RUN_DIR=$WORK
+LOG_FILE=$WORK/log.txt
 mkdir -p "$SHOTS"
 XVFB_PID=""
 GAME_PID=""
@@ -23,7 +27,7 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
-  [ -f "$WORK/log.txt" ] && tail -n 30 "$WORK/log.txt" >&2
+  [ -f "$LOG_FILE" ] && tail -n 30 "$LOG_FILE" >&2
   exit 1
 }
 
@@ -43,14 +47,14 @@ start_display() {
 }
 
 start_game() {
-  (cd "$WORK" && unset SDL_VIDEODRIVER && SDL_AUDIODRIVER=dummy exec "$ZELK_BIN" >"$WORK/stdout.txt" 2>&1) &
+  (cd "$RUN_DIR" && unset SDL_VIDEODRIVER && SDL_AUDIODRIVER=dummy exec "$ZELK_BIN" >"$WORK/stdout.txt" 2>&1) &
   GAME_PID=$!
   WINDOW=$(timeout 20 xdotool search --sync --name "^Zelk - a somali game$" | head -n 1) ||
     fail "the window did not open"
   # The loading screen runs before the first frame: wait for the board.
   for _ in $(seq 100); do
-    grep -q "Done with display of the board" "$WORK/log.txt" 2>/dev/null && break
-    [ -s "$WORK/log.txt" ] && break
+    grep -q "Done with display of the board" "$LOG_FILE" 2>/dev/null && break
+    [ -s "$LOG_FILE" ] && break
     sleep 0.05
   done
   sleep 0.5
@@ -85,4 +89,4 @@ wait_for_exit() {
   echo "$code"
 }
 
-log_has() { grep -qF -- "$1" "$WORK/log.txt"; }
+log_has() { grep -qF -- "$1" "$LOG_FILE"; }

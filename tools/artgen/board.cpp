@@ -3,7 +3,8 @@
 // of the 24 points, a dark walnut field inside the inner square for the
 // game's white messages, recessed trays for the pieces at home, niches for
 // the two players and parchment labels for the status texts. Also the two
-// plain backgrounds, the window icon and the small board emblem.
+// plain backgrounds, the icon (the window's and the desktop's) and the small
+// board emblem.
 #include "emblem.hpp"
 #include "layout.hpp"
 #include "palette.hpp"
@@ -11,6 +12,7 @@
 #include "stone.hpp"
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace art {
@@ -186,14 +188,28 @@ void drawPlainBackgrounds(const Output& out) {
     out.png(bar, "images/background/whitebackforinfobar.png", PngKind::Rgb);
 }
 
+// The emblem on a rounded wooden tile with a stone of each side in opposite
+// corners; drawn for 32 pixels and scaled, so every size shows the same.
+Image iconPicture(int size) {
+    const float k = size / 32.0f;
+    Image icon(size, size);
+    Shader wood = woodShader(palette::kFieldWood, 91u, 0.05f);
+    paint(icon, roundRectMask(size, size, 0, 0, size, size, 5 * k),
+          [=](float x, float y) { return wood(x / k, y / k); });
+    drawBoardEmblem(icon, 4 * k, 4 * k, 24 * k, EmblemStyle{palette::kGroove, 0.8f * k, palette::kGroove, 0});
+    drawStone(icon, nullptr, Side::Left, 9.5f * k, 9.5f * k, 4.8f * k);
+    drawStone(icon, nullptr, Side::Right, 22.5f * k, 22.5f * k, 4.8f * k);
+    return icon;
+}
+
+// The window's icon, and the desktop's at the sizes its menus ask for (with
+// their corners transparent).
 void drawIcon(const Output& out) {
-    Image icon(32, 32);
-    paint(icon, roundRectMask(32, 32, 0, 0, 32, 32, 5), woodShader(palette::kFieldWood, 91u, 0.05f));
-    drawBoardEmblem(icon, 4, 4, 24, EmblemStyle{palette::kGroove, 0.8f, palette::kGroove, 0});
-    drawStone(icon, nullptr, Side::Left, 9.5f, 9.5f, 4.8f);
-    drawStone(icon, nullptr, Side::Right, 22.5f, 22.5f, 4.8f);
+    Image icon = iconPicture(32);
     finishOpaque(icon, palette::kTableWood);
     writeBmp(icon, out.path("images/zelk.icon"));
+    for (int size : {48, 64, 128, 256})
+        out.png(iconPicture(size), "icons/zelk-" + std::to_string(size) + ".png", PngKind::Rgba);
 }
 
 }  // namespace
