@@ -94,11 +94,20 @@ int startUp() {
 
 void mainLoopPass() {
     Uint32 start = SDL_GetTicks();
-    render(gamescreen, minigamescreen, screen);
+    if (frameIsDue(boardIsAnimating())) {
+        render(gamescreen, minigamescreen, screen);
+        noteFrameDrawn();
+    }
     signalPendingJares();
     SDL_Event event;
-    while (SDL_PollEvent(&event)) dispatchEvent(event);
-    if (computerHoldsTheTurn()) playHeldComputerTurn();
+    while (SDL_PollEvent(&event)) {
+        dispatchEvent(event);
+        noteInput();
+    }
+    if (computerHoldsTheTurn()) {
+        playHeldComputerTurn();
+        noteInput();
+    }
     saveScreenshotWhileHeld();
     paceFrame(start);
 }
