@@ -169,7 +169,7 @@ void removal() {
     if (target >= 0) {
         Pawn* pawn = en_pawn[target];
         if (pawn->state == PAWN_PLACED && pawn->owner != p->id) {
-            p->showMessage("Your hitting is done");
+            p->setStatus("Your hitting is done");
             recordRemoval(p->id, pawn->cell, gamePhase == PHASE_OPENING);
             playGameSound(SOUND_REMOVAL);
             if (pawn->cell >= 0) en_cell[pawn->cell]->setState(CELL_EMPTY);

@@ -3,6 +3,7 @@
 #include <SDL/SDL_gfxPrimitives.h>
 
 #include "rules/board.h"
+#include "settings/log.h"
 
 namespace {
 
@@ -80,12 +81,15 @@ void recordStep(int player, int from, int to) {
     marks[player] = TurnMarks();
     marks[player].left = validCell(from) ? from : -1;
     marks[player].reached = validCell(to) ? to : -1;
+    ILog.log(3, "marks: player %d left %d, reached %d", player, marks[player].left,
+             marks[player].reached);
 }
 
 void recordRemoval(int player, int cell, bool startsTurn) {
     if (!validPlayer(player)) return;
     if (startsTurn) marks[player] = TurnMarks();
     marks[player].removed = validCell(cell) ? cell : -1;
+    ILog.log(3, "marks: player %d removed on %d", player, marks[player].removed);
 }
 
 TurnMarks turnMarksOf(int player) {
