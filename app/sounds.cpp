@@ -24,14 +24,23 @@ Mix_Chunk* chunkOf(GameSound sound) {
 const char* const soundNames[GAME_SOUND_COUNT] = {"pick up", "put down", "put back", "line",
                                                   "removal"};
 
+// Any free channel, so that a removal right after a line does not cut it
+// short; with every channel busy the oldest sound gives way.
+bool playOnSomeChannel(Mix_Chunk* chunk) {
+    if (Mix_PlayChannel(-1, chunk, 0) >= 0) return true;
+    int oldest = Mix_GroupOldest(-1);
+    if (oldest < 0) return false;
+    Mix_HaltChannel(oldest);
+    return Mix_PlayChannel(oldest, chunk, 0) >= 0;
+}
+
 }  // namespace
 
 void playGameSound(GameSound sound) {
     if (sound < 0 || sound >= GAME_SOUND_COUNT) return;
     ++asked[sound];
     Mix_Chunk* chunk = chunkOf(sound);
-    // Any free channel: a removal right after a line must not cut it short.
-    if (canMakeSound && chunk && Mix_PlayChannel(-1, chunk, 0) >= 0) ++mixed[sound];
+    if (canMakeSound && chunk && playOnSomeChannel(chunk)) ++mixed[sound];
     ILog.log(3, "sound: %s", soundNames[sound]);
 }
 
