@@ -12,6 +12,7 @@
 #include "rules/cell.h"
 #include "settings/config.h"
 #include "settings/log.h"
+#include "sprites/glide.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "sprites/turnmarks.h"
@@ -163,4 +164,11 @@ void renderPacedFrame() {
     Uint32 start = SDL_GetTicks();
     render(gamescreen, minigamescreen, screen);
     paceFrame(start);
+}
+
+void showFramesFor(Uint32 milliseconds) {
+    Uint32 start = glideClockNow();
+    // Bounded by frames too, should the clock stand still.
+    for (int frame = 0; frame < 1000 && glideClockNow() - start < milliseconds; ++frame)
+        renderPacedFrame();
 }

@@ -25,3 +25,6 @@ void showInfo(const char* text);
 // One frame of an animation the rules wait for (a glide), paced like a pass
 // of the main loop so glides look the same on every machine.
 void renderPacedFrame();
+// Paced frames for `milliseconds` of the glides' clock: time for a person
+// to see what just happened (a line) before the next thing does.
+void showFramesFor(Uint32 milliseconds);

@@ -241,6 +241,8 @@ void computerMoves(iPlayer* p) {
         p->setState(HITTING);
         waitIfPawnIsMoving();
         signalJare(line, CELL_OCCUPIED);
+        // The line is seen glowing before a piece goes.
+        showFramesFor(600);
         doKilling();
     } else {
         changeHand();
