@@ -72,7 +72,7 @@ bool Cell::drawFlash() {
     const struct {
         int radius;
         float alpha;
-    } halo[] = {{36, 70}, {32, 90}, {29, 120}};
+    } halo[] = {{37, 80}, {33, 110}, {29, 150}};
     for (const auto& h : halo)
         filledCircleRGBA(screen, cx, cy, static_cast<Sint16>(h.radius), 255, 196, 60,
                          static_cast<Uint8>(h.alpha * strength));

@@ -80,8 +80,10 @@ TEST(CellFlash, LastsItsTimeFromTheFirstFrameShownAndRestoresTheRightState) {
     signalJare(2, CELL_OCCUPIED);  // 3, 4, 5: point 5 holds a piece, 3 and 4 do not
     for (int point : {3, 4, 5}) ASSERT_TRUE(en_cell[point]->showsMeUp());
     // A flash set while nothing is drawn (the computer thinking) waits for
-    // its first frame.
-    SDL_Delay(30);
+    // its first frame. The clock stands still but for the skips below.
+    static Uint32 (*const stillClock)() = [] { return Uint32{5000}; };
+    setGlideClock(stillClock);
+    skipGlideClock(30);
     for (int point : {3, 4, 5}) en_cell[point]->displaySingleScreen();
     for (Uint32 waited = 0; waited + 20 < FLASH_MILLISECONDS; waited += 20) {
         skipGlideClock(20);
@@ -97,6 +99,7 @@ TEST(CellFlash, LastsItsTimeFromTheFirstFrameShownAndRestoresTheRightState) {
     EXPECT_TRUE(en_cell[3]->isEmpty());
     EXPECT_TRUE(en_cell[4]->isEmpty());
     EXPECT_FLOAT_EQ(en_cell[5]->getRadius(), 25.0f);
+    setGlideClock(nullptr);
 }
 
 TEST(CellDrawing, EmptyAndShadowedPointsShowTheirPicturesAndOccupiedOnesNothing) {
