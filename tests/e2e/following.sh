@@ -25,6 +25,9 @@ place() {
 }
 centre() { echo $(( $1 + 25 )) $(( $2 + 25 )); }
 
+click_at 687 127                      # the computer's piece: a wrong click
+sleep 0.3
+screenshot wrong-click-message
 place 37 127 $(centre 125 45)         # point 0
 wait_count "sound: put down" 2        # the person's and the computer's
 sleep 0.3
