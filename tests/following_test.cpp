@@ -79,6 +79,23 @@ protected:
     }
 };
 
+// The "Has N on board" line of player one, as the screen held it when the
+// end-of-game screen was asked for.
+std::vector<Uint32> countLineAtGameOver;
+
+std::vector<Uint32> countLineOfPlayerOne() {
+    std::vector<Uint32> pixels;
+    for (int y = 560; y < 576; ++y)
+        for (int x = 80; x < 220; ++x)
+            pixels.push_back(static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x]);
+    return pixels;
+}
+
+bool recordGameOverScreen(DialogKind kind, const char*, const char*) {
+    if (kind == DIALOG_GAME_OVER) countLineAtGameOver = countLineOfPlayerOne();
+    return true;
+}
+
 bool sameMarks(const TurnMarks& a, int left, int reached, int removed) {
     return a.left == left && a.reached == reached && a.removed == removed;
 }
@@ -233,6 +250,25 @@ TEST_F(Following, EachMomentOfATurnHasItsSound) {
     humanMoves(4, 3);
     humanRemoves(9);
     EXPECT_EQ(played(SOUND_REMOVAL), 0) << "no line, no removal";
+}
+
+TEST_F(Following, TheEndScreenShowsTheFinalCountsBehindIt) {
+    playerTwo->type = COMPUTER;
+    iGame->setGameLevel(LEVEL_BEGINNER);
+    // The computer's 14 to 2 completes 0, 1, 2 and takes one of three.
+    setBoard({4, 13, 23}, {0, 1, 14});
+    setDialogAnswerHook(recordGameOverScreen);
+    humanMoves(4, 3);
+    setDialogAnswerHook(nullptr);
+    ASSERT_FALSE(countLineAtGameOver.empty()) << "no end-of-game screen";
+    // The same line drawn again with each count: it showed two, not three.
+    state = STATE_PLAYING;
+    playerOne->pawnsOnBoard = 2;
+    drawFrame();
+    EXPECT_EQ(countLineAtGameOver, countLineOfPlayerOne());
+    playerOne->pawnsOnBoard = 3;
+    drawFrame();
+    EXPECT_NE(countLineAtGameOver, countLineOfPlayerOne());
 }
 
 TEST(FirstRemoval, TheComputerCanTakeThePiecePlacedLast) {
