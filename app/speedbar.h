@@ -1,6 +1,5 @@
 // The speed setting: how fast pieces glide, 0 fastest to 10 slowest (see
-// sprites/glide.h),
-// and a small widget that can show it.
+// sprites/glide.h), and a small widget that can show it.
 #pragma once
 
 #include <SDL/SDL.h>
