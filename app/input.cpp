@@ -95,6 +95,8 @@ void gameKeys(SDLKey key) {
 }
 
 void clickWhilePlaying() {
+    // A new action: the message of the last wrong one has been read.
+    if (currentPlayer) currentPlayer->releaseMessage();
     if (over(ebut_existthegame) && yesno(screen, "", "Sure to reset the game?")) resetall();
     if (over(ebut_readgamerules) && aboutZelk(screen)) resetall();
     if (currentPlayer && currentPlayer->isChoosing())

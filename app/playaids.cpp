@@ -9,6 +9,7 @@
 #include "rules/history.h"
 #include "settings/log.h"
 #include "sprites/pawn.h"
+#include "sprites/turnmarks.h"
 #include "sprites/player.h"
 
 namespace {
@@ -128,6 +129,7 @@ void drawPlayAids(SDL_Surface* target) {
 
 void forgetPassingMarks() {
     aids = Aids();
+    clearTurnMarks();
     for (Pawn* pawn : en_pawn) pawn->pendingJare = -1;
     for (Cell* cell : en_cell)
         if (cell->showsMeUp()) cell->setState(cell->getCurrentPawn() >= 0 ? CELL_OCCUPIED : CELL_EMPTY);

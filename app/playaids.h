@@ -27,7 +27,7 @@ void followTheGame();
 void drawPlayAids(SDL_Surface* target);
 
 // Forgets what the screen shows only in passing (the advice, flashing
-// points, a line waiting to flash); called whenever the position is
+// points, a line waiting to flash, the last turns' marks); called whenever the position is
 // replaced by one taken back, played again or resumed.
 void forgetPassingMarks();
 

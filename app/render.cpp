@@ -13,8 +13,10 @@
 #include "rules/cell.h"
 #include "settings/config.h"
 #include "settings/log.h"
+#include "sprites/glide.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
+#include "sprites/turnmarks.h"
 
 namespace {
 
@@ -31,6 +33,7 @@ const char* kindName(iPlayer* player) {
 }
 
 void renderPlayerColumn(SDL_Surface* target, iPlayer* player, int x) {
+    player->toAct = state != STATE_PLAYING || player == currentPlayer;
     player->displaySingleScreen();
     text(target, x, 500, player->name, 0, 0, 0);
     text(target, x, 520, player->type == COMPUTER ? "Computer" : "Human", 0, 0, 0);
@@ -118,19 +121,36 @@ void render(SDL_Surface*, SDL_Surface*, SDL_Surface* target) {
     }
     if (!target) return;
     renderGame(target);
+    // The points go under the pieces, so that neither an empty hole nor a
+    // highlight ever covers a piece that glides or is carried over them.
+    if (state == STATE_PLAYING) {
+        for (Cell* cell : en_cell)
+            if (cell) cell->displaySingleScreen();
+        drawTurnMarks(target);
+    }
     for (Pawn* pawn : en_pawn)
-        if (pawn) pawn->displaySingleScreen();
+        if (pawn && pawn->state != PAWN_PICKED) pawn->displaySingleScreen();
+    for (Pawn* pawn : en_pawn)
+        if (pawn && pawn->state == PAWN_PICKED) pawn->displaySingleScreen();
     renderStatusBars(target);
     if (state == STATE_KEYBOARD) {
         renderMenuChatting();
     } else if (state == STATE_PLAYING) {
         renderMenuPlaying();
-        for (Cell* cell : en_cell)
-            if (cell) cell->displaySingleScreen();
+        if (currentPlayer) lightTurnMarker(currentPlayer);
         for (Entity& sprite : OtherEntities) sprite.draw();
         drawPlayAids(target);
     }
     SDL_UpdateRect(target, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+}
+
+bool boardIsAnimating() {
+    if (state != STATE_PLAYING) return false;
+    for (Pawn* pawn : en_pawn)
+        if (pawn && pawn->isMoving()) return true;
+    for (Cell* cell : en_cell)
+        if (cell && cell->showsMeUp()) return true;
+    return false;
 }
 
 void showInfo(const char* info) {
@@ -146,4 +166,11 @@ void renderPacedFrame() {
     Uint32 start = SDL_GetTicks();
     render(gamescreen, minigamescreen, screen);
     paceFrame(start);
+}
+
+void showFramesFor(Uint32 milliseconds) {
+    Uint32 start = glideClockNow();
+    // Bounded by frames too, should the clock stand still.
+    for (int frame = 0; frame < 1000 && glideClockNow() - start < milliseconds; ++frame)
+        renderPacedFrame();
 }

@@ -1,5 +1,5 @@
-// The speed setting: the per-frame delay (0..10 ms) while a game is played,
-// and a small widget that can show it.
+// The speed setting: how fast pieces glide, 0 fastest to 10 slowest (see
+// sprites/glide.h), and a small widget that can show it.
 #pragma once
 
 #include <SDL/SDL.h>
@@ -9,8 +9,8 @@ public:
     explicit SpeedBar(SDL_Surface* screen);
     virtual ~SpeedBar();
 
-    void lessSpeed(int n);  // slower: a longer delay, at most 10
-    void moreSpeed(int n);  // faster: a shorter delay, at least 0
+    void lessSpeed(int n);  // slower glides, at most 10
+    void moreSpeed(int n);  // faster glides, at least 0
     void Display();
 
     int speed;

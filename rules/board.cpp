@@ -1,6 +1,7 @@
 #include "rules/board.h"
 
 #include "app/helpers.h"
+#include "app/sounds.h"
 #include "rules/cell.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
@@ -94,6 +95,7 @@ bool playerCanMove(int player) {
 }
 
 void signalJare(int line, CellStates old) {
+    playGameSound(SOUND_LINE);
     for (int point : jare[line]) {
         en_cell[point]->setOldState(old);
         en_cell[point]->setState(CELL_SHOWING);

@@ -2,7 +2,10 @@
 
 #include <SDL/SDL_gfxPrimitives.h>
 
+#include <cmath>
+
 #include "app/fastdrawing.h"
+#include "sprites/glide.h"
 
 Cell::Cell() {}
 
@@ -34,11 +37,7 @@ Cell::~Cell() {
 
 void Cell::displaySingleScreen() {
     if (state == CELL_SHOWING) {
-        radius -= 1.0f;
-        Sint16 cx = static_cast<Sint16>(x + width / 2), cy = static_cast<Sint16>(y + height / 2);
-        filledCircleRGBA(screen, cx, cy, static_cast<Sint16>(radius), 0, 255, 0, 255);
-        if (radius < 0.3f) {
-            filledCircleRGBA(screen, cx, cy, static_cast<Sint16>(radius), 255, 255, 0, 255);
+        if (!drawFlash()) {
             // The flash is over: a point that lost its piece meanwhile (or
             // was flashed while empty) becomes playable again.
             setState(currentPawn >= 0 ? CELL_OCCUPIED : CELL_EMPTY);
@@ -52,6 +51,33 @@ void Cell::displaySingleScreen() {
     SDL_Surface* image = state == CELL_EMPTY ? emptyImage : shadowImage;
     if (image && screen) blitPicture(image, screen, &rect);
     radius = static_cast<float>(height / 2);
+}
+
+bool Cell::drawFlash() {
+    Uint32 now = glideClockNow();
+    if (!flashStarted) {
+        flashStarted = true;
+        flashStart = now;
+    }
+    Uint32 elapsed = now - flashStart;
+    if (elapsed >= FLASH_MILLISECONDS) return false;
+    float t = static_cast<float>(elapsed) / FLASH_MILLISECONDS;
+    radius = static_cast<float>(height / 2) * (1.0f - t);
+    if (!screen) return true;
+    // Three pulses that fade out over the last third.
+    float pulse = 0.6f + 0.4f * std::cos(t * 3.0f * 2.0f * static_cast<float>(M_PI));
+    float fade = t < 0.67f ? 1.0f : (1.0f - t) / 0.33f;
+    float strength = pulse * fade;
+    Sint16 cx = static_cast<Sint16>(x + width / 2), cy = static_cast<Sint16>(y + height / 2);
+    const struct {
+        int radius;
+        float alpha;
+    } halo[] = {{37, 80}, {33, 110}, {29, 150}};
+    for (const auto& h : halo)
+        filledCircleRGBA(screen, cx, cy, static_cast<Sint16>(h.radius), 255, 196, 60,
+                         static_cast<Uint8>(h.alpha * strength));
+    aacircleRGBA(screen, cx, cy, 27, 255, 240, 170, static_cast<Uint8>(255 * strength));
+    return true;
 }
 
 bool Cell::selected() {
@@ -94,6 +120,7 @@ void Cell::resetState() {
 void Cell::setOldState(CellStates s) { oldState = s; }
 
 void Cell::setState(CellStates s) {
+    if (s == CELL_SHOWING && state != CELL_SHOWING) flashStarted = false;
     state = s;
     if (isEmpty()) setCurrentPawn(-1);
 }

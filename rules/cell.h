@@ -1,10 +1,14 @@
 // One board point: its square on the screen, its state, the piece standing
-// on it, and its drawing (empty, highlighted, or the flash of a line).
+// on it, and its drawing (empty, highlighted, or the flash of a line: a
+// pulsing golden glow behind the piece for FLASH_MILLISECONDS from the
+// first frame that shows it).
 #pragma once
 
 #include <SDL/SDL.h>
 
 #include "rules/board.h"
+
+const Uint32 FLASH_MILLISECONDS = 1200;
 
 class Cell {
 public:
@@ -48,7 +52,8 @@ public:
     virtual void copy(const Cell& other);
     virtual void deallocate();
 
-    // Radius of the flash disc; it shrinks by one pixel a drawn frame.
+    // What is left of the flash, as the radius of a disc that shrinks from
+    // half the point's height to 0 over the flash.
     float getRadius() const { return radius; }
 
 private:
@@ -65,4 +70,9 @@ private:
     CellStates state = CELL_EMPTY;
     CellStates oldState = CELL_EMPTY;
     int currentPawn = -1;
+    bool flashStarted = false;
+    Uint32 flashStart = 0;
+
+    // Draws the flash at its time; false once it is over.
+    bool drawFlash();
 };

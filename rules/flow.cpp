@@ -4,13 +4,16 @@
 
 #include "app/globals.h"
 #include "app/render.h"
+#include "app/sounds.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/cell.h"
+#include "rules/guidance.h"
 #include "settings/log.h"
 #include "sprites/dialogs.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
+#include "sprites/turnmarks.h"
 #include "upload/record.h"
 
 const char* const gameCurrentPhases[3] = {
@@ -62,6 +65,8 @@ void chooseAgain() {
 
 void dropWhilePlacing(iPlayer* p, int pawn, int cell) {
     move_pawn_to_cell(pawn, cell, p->id);
+    recordPlacement(p->id, cell);
+    playGameSound(SOUND_PUT_DOWN);
     p->currentPawn = -1;
     p->setMovingFrom(-1);
     p->pawnsOnBoard += 1;
@@ -89,9 +94,12 @@ void dropWhileMoving(iPlayer* p, int pawn, int cell) {
     int from = p->getMovingFrom();
     if (from == cell) {
         move_pawn_to_cell(pawn, cell, p->id);
+        playGameSound(SOUND_PUT_BACK);
     } else if (from >= 0 && isNeighbour(from, cell) &&
                (en_cell[cell]->isEmpty() || en_cell[cell]->isUnderShadow())) {
         move_pawn_to_cell(pawn, cell, p->id);
+        recordStep(p->id, from, cell);
+        playGameSound(SOUND_PUT_DOWN);
         int line = safemovement ? -1 : didIMakeJare(cell, p->id);
         if (line >= 0) {
             p->setState(HITTING);
@@ -103,18 +111,43 @@ void dropWhileMoving(iPlayer* p, int pawn, int cell) {
         switchPlayer();
     } else {
         move_pawn_to_cell(pawn, from, p->id);
+        playGameSound(SOUND_PUT_BACK);
     }
     chooseAgain();
+}
+
+// A carried piece dropped where it cannot step goes back, and says why.
+void putBackFarDrop(iPlayer* p, int pawn, int from) {
+    clearHighlights();
+    move_pawn_to_cell(pawn, from, p->id);
+    playGameSound(SOUND_PUT_BACK);
+    chooseAgain();
+    p->showMessage(notANeighbourText);
+}
+
+// In the moving phase, a click on a point that is not the carried piece's
+// neighbour. True when the click is used up.
+bool dropOffTheNeighbours(iPlayer* p, int pawn, int cell) {
+    int from = p->getMovingFrom();
+    if (gamePhase != PHASE_CONTENDING || from < 0) return false;
+    // The click that picked the piece up lands on its own point as well.
+    if (cell == from) return !en_cell[cell]->isUnderShadow();
+    if (isNeighbour(from, cell) || en_cell[cell]->getCurrentPawn() >= 0) return false;
+    putBackFarDrop(p, pawn, from);
+    return true;
 }
 
 void drop(int cell) {
     iPlayer* p = currentPlayer;
     int pawn = p->currentPawn;
+    if (pawn >= 0 && pawn < PAWN_COUNT && dropOffTheNeighbours(p, pawn, cell)) return;
     if (!en_cell[cell]->isUnderShadow()) {
-        p->setStatus("The cell is not empty");
+        p->showMessage("The cell is not empty");
         return;
     }
     if (pawn < 0 || pawn >= PAWN_COUNT) return;
+    // The rules read highlighted points as taken; none is left lit.
+    clearHighlights();
     p->setState(WAITING);
     if (gamePhase == PHASE_RESETTLEMENT)
         dropWhilePlacing(p, pawn, cell);
@@ -131,6 +164,8 @@ void removal() {
         Pawn* pawn = en_pawn[target];
         if (pawn->state == PAWN_PLACED && pawn->owner != p->id) {
             p->setStatus("Your hitting is done");
+            recordRemoval(p->id, pawn->cell, gamePhase == PHASE_OPENING);
+            playGameSound(SOUND_REMOVAL);
             if (pawn->cell >= 0) en_cell[pawn->cell]->setState(CELL_EMPTY);
             pawn->state = PAWN_RETURNING;
             pawn->cell = -1;
@@ -148,7 +183,7 @@ void removal() {
             currentPlayer->setState(gamePhase == PHASE_OPENING ? HITTING : CHOOSING);
             checkIfGameIsOver();
         } else {
-            p->setStatus("The pawn is yours or is already empty");
+            p->showMessage("The pawn is yours or is already empty");
         }
     }
     // The computer's removal inside switchPlayer may have completed the opening.
@@ -166,6 +201,8 @@ void computerPlaces(iPlayer* p) {
     if (pawn == -1 || cell < 0 || cell >= CELL_COUNT) return;
     move_pawn_to_cell(pawn, cell, p->id);
     en_pawn[pawn]->restartFromHome(en_cell[cell]->getX(), en_cell[cell]->getY());
+    recordPlacement(p->id, cell);
+    playGameSound(SOUND_PICK_UP);
     p->currentPawn = -1;
     p->setMovingFrom(-1);
     p->pawnsOnBoard += 1;
@@ -191,11 +228,15 @@ void computerMoves(iPlayer* p) {
     p->setMovingFrom(-1);
     en_pawn[pawn]->goFromThisToThat(en_cell[from]->getX(), en_cell[from]->getY(),
                                     en_cell[to]->getX(), en_cell[to]->getY());
+    recordStep(p->id, from, to);
+    playGameSound(SOUND_PICK_UP);
     int line = safemovement ? -1 : didIMakeJare(to, p->id);
     if (line >= 0) {
         p->setState(HITTING);
         waitIfPawnIsMoving();
         signalJare(line, CELL_OCCUPIED);
+        // The line is seen glowing before a piece goes.
+        showFramesFor(600);
         doKilling();
     } else {
         changeHand();
@@ -241,6 +282,7 @@ void startGame(iPlayer* first) {
     lightTurnMarker(first);
     startRecord(first->id);
     startClockOf(first);
+    clearTurnMarks();
     engineNewGame();
     if (currentPlayer->IsComputer()) {
         changeHand();
@@ -250,32 +292,37 @@ void startGame(iPlayer* first) {
 }
 
 void shadowCellsUnderMouse() {
-    for (Cell* cell : en_cell) {
-        if (!cell || cell->isOccupied() || cell->showsMeUp()) continue;
-        cell->setState(cell->selected() ? CELL_SHADOWED : CELL_EMPTY);
-    }
+    highlightPoints();
 }
 
 void pickUpPawn(int index) {
     Pawn* pawn = en_pawn[index];
     if (pawn->owner != currentPlayer->id) {
-        currentPlayer->setStatus("The pawn is not yours");
+        currentPlayer->showMessage("The pawn is not yours");
         ILog.log(3, "pawn is not your");
         return;
     }
     if ((pawn->state == PAWN_IDLE && gamePhase == PHASE_RESETTLEMENT) ||
         (pawn->state == PAWN_PLACED && gamePhase == PHASE_CONTENDING)) {
+        int destinations[4];
+        legalDestinations(pawn->cell, destinations);
+        if (gamePhase == PHASE_CONTENDING && destinations[0] < 0) {
+            currentPlayer->showMessage(cannotMoveText);
+            return;
+        }
         pawn->state = PAWN_PICKED;
+        playGameSound(SOUND_PICK_UP);
         currentPlayer->setState(MOVING_TO);
         currentPlayer->currentPawn = index;
         if (pawn->cell > -1) {
             en_cell[pawn->cell]->setState(CELL_EMPTY);
             currentPlayer->setMovingFrom(pawn->cell);
+            highlightDestinations(pawn->cell);
         }
         return;
     }
     const char* refusal = "Cell is moving or dying or dead or already on board while resettlement";
-    currentPlayer->setStatus(refusal);
+    currentPlayer->showMessage(refusal);
     ILog.log(3, "%s", refusal);
 }
 
@@ -290,7 +337,9 @@ void clickCell(int cell) {
             removal();
             return;
         default:
-            currentPlayer->setStatus("The cell is not valid");
+            // A click on a piece that already said what was wrong with it
+            // keeps that message.
+            if (!currentPlayer->holdsMessage()) currentPlayer->showMessage("The cell is not valid");
             ILog.log(3, "this is not valid");
     }
 }
@@ -353,6 +402,8 @@ bool doKilling() {
     int index = en_cell[cell]->getCurrentPawn();
     if (index < 0) return false;
     Pawn* pawn = en_pawn[index];
+    recordRemoval(currentPlayer->id, cell, gamePhase == PHASE_OPENING);
+    playGameSound(SOUND_REMOVAL);
     en_cell[cell]->setState(CELL_EMPTY);
     pawn->cell = -1;
     pawn->state = PAWN_RETURNING;
@@ -373,7 +424,13 @@ void checkIfPhaseOneIsOver() {
     }
     if (whoseFirstJare != 0 && currentPlayer->id != whoseFirstJare) {
         changeHand();
-        if (currentPlayer->IsComputer()) doKilling();
+        if (currentPlayer->IsComputer()) {
+            // The last placement came after the computer's last look at the
+            // board; its removal must see that piece too.
+            useEngineOf(currentPlayer);
+            analyzeGame();
+            doKilling();
+        }
     }
     gamePhase = PHASE_OPENING;
     currentPlayer->setState(HITTING);
@@ -403,6 +460,8 @@ bool checkIfGameIsOver() {
     else
         return false;
     recordWinner(winner->id);
+    // The board behind the end-of-game screen shows the final counts.
+    render(gamescreen, minigamescreen, screen);
     quit = !vittoria(screen, winner->name);
     return true;
 }
@@ -420,6 +479,7 @@ void resetall() {
     }
     whoseFirstJare = 0;
     gamePhase = PHASE_RESETTLEMENT;
+    clearTurnMarks();
     switchState(STATE_STARTING);
 }
 
@@ -458,6 +518,7 @@ void setupOpeningPosition() {
     }
     playerOne->pawnsOnBoard = 12;
     playerTwo->pawnsOnBoard = 12;
+    clearTurnMarks();
     playerOne->setOpenedTheGame(false);
     playerTwo->setOpenedTheGame(false);
     playerOne->setState(WAITING);

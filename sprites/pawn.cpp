@@ -3,6 +3,7 @@
 #include <SDL/SDL_image.h>
 
 #include "app/fastdrawing.h"
+#include "app/sounds.h"
 #include "app/helpers.h"
 #include "rules/cell.h"
 #include "settings/log.h"
@@ -41,9 +42,12 @@ void Pawn::releaseAll() {
 }
 
 bool Pawn::stepToward(int tx, int ty) {
-    if (x != tx) x += x < tx ? 2 : -2;
-    if (y != ty) y += y < ty ? 2 : -2;
-    return distance(x, y, tx, ty) < 2.0;
+    Uint32 now = glideClockNow();
+    if (!glide.active || glide.toX != tx || glide.toY != ty)
+        glide.begin(x, y, tx, ty, now, currentGlideSpeed());
+    if (!glide.positionAt(now, &x, &y)) return false;
+    glide.active = false;
+    return true;
 }
 
 void Pawn::update() {
@@ -54,7 +58,10 @@ void Pawn::update() {
         setY(my - 25);
     }
     if (state == PAWN_RETURNING && stepToward(homeX, homeY)) state = PAWN_RETURNED;
-    if (state == PAWN_TRAVELLING && stepToward(destX, destY)) state = PAWN_PLACED;
+    if (state == PAWN_TRAVELLING && stepToward(destX, destY)) {
+        state = PAWN_PLACED;
+        playGameSound(SOUND_PUT_DOWN);
+    }
 }
 
 void Pawn::displaySingleScreen() {
@@ -73,6 +80,7 @@ void Pawn::displaySingleScreen() {
 }
 
 void Pawn::resetState() {
+    glide.active = false;
     state = PAWN_IDLE;
     x = homeX;
     y = homeY;
@@ -80,6 +88,7 @@ void Pawn::resetState() {
 }
 
 void Pawn::restartFromHome(int tx, int ty) {
+    glide.active = false;
     state = PAWN_TRAVELLING;
     x = homeX;
     y = homeY;
@@ -88,6 +97,7 @@ void Pawn::restartFromHome(int tx, int ty) {
 }
 
 void Pawn::goFromThisToThat(int fx, int fy, int tx, int ty) {
+    glide.active = false;
     state = PAWN_TRAVELLING;
     x = fx;
     y = fy;

@@ -1,10 +1,11 @@
 // A playing piece: rests at its home place beside the board, stands on a
 // point, hangs on the mouse pointer while carried, and glides between
-// places two pixels per axis per drawn frame.
+// places in a time set by the glide speed (sprites/glide.h).
 #pragma once
 
 #include <SDL/SDL.h>
 
+#include "sprites/glide.h"
 #include "sprites/janim.h"
 
 class Cell;
@@ -83,7 +84,8 @@ public:
     int pendingJare = -1;
 
 private:
-    // Moves one step of two pixels per axis toward (tx, ty); true once within two pixels.
+    // Moves along the glide toward (tx, ty), starting one when the target
+    // changed; true once there.
     bool stepToward(int tx, int ty);
     void releaseAll();
 
@@ -105,4 +107,5 @@ private:
     SDL_Surface* background = nullptr;
     bool ownsFrames = false;
     SDL_Surface* ownImage = nullptr;  // a picture loaded by ChangeImage
+    Glide glide;
 };

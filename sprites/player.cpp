@@ -56,12 +56,19 @@ void iPlayer::setStatus(const char* text) {
     snprintf(status, sizeof status, "%s", text ? text : "");
 }
 
+void iPlayer::showMessage(const char* text) {
+    setStatus(text);
+    messageHeld = true;
+}
+
 void iPlayer::setName(const char* text) {
     snprintf(name, sizeof name, "%s", text ? text : "");
 }
 
 void iPlayer::displaySingleScreen() {
-    if (const char* text = playerStateText(state)) setStatus(text);
+    const char* text = playerStateText(state);
+    if (text && !toAct) text = playerStateText(WAITING);
+    if (text && !messageHeld) setStatus(text);
     rect.x = static_cast<Sint16>(x);
     rect.y = static_cast<Sint16>(y);
     if (image && screen) SDL_BlitSurface(image, nullptr, screen, &rect);
@@ -109,6 +116,7 @@ void iPlayer::resetState() {
     currentPawn = -1;
     pawnsOnBoard = 0;
     setOpenedTheGame(false);
+    messageHeld = false;
 }
 
 int iPlayer::getX() { return x; }

@@ -86,6 +86,11 @@ public:
 
     // Copies `text` into the status line, cut to fit.
     void setStatus(const char* text);
+    // A message that stays in the status line, over the state's text, until
+    // the player's next action releases it.
+    void showMessage(const char* text);
+    void releaseMessage() { messageHeld = false; }
+    bool holdsMessage() const { return messageHeld; }
     void setName(const char* text);
     int getRadius() const { return radius; }
     void setRadius(int value) { radius = value; }
@@ -96,6 +101,9 @@ public:
     int id = 0;
     int currentPawn = -1;
     int pawnsOnBoard = 0;
+    // False while the other player is to act: the status line then says the
+    // player waits, whatever its state.
+    bool toAct = true;
 
 private:
     int width = 0, height = 0;
@@ -113,6 +121,7 @@ private:
     PlayerStates state = WAITING;
     int movingFrom = 0;
     bool openedTheGame = false;
+    bool messageHeld = false;
 };
 
 // The status text shown for a player state, or null for a value outside the table.

@@ -14,6 +14,7 @@
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "rules/flow.h"
+#include "rules/guidance.h"
 #include "settings/config.h"
 #include "sprites/dialogs.h"
 #include "sprites/pawn.h"
@@ -187,12 +188,17 @@ TEST_F(TwoPeople, AMoveBackToItsOwnPointCostsNothing) {
     EXPECT_EQ(currentPlayer, playerOne);
     EXPECT_TRUE(playerOne->isChoosing());
     EXPECT_TRUE(doIOwn(1, 1));
-    // Point 0 is no neighbour of 3: the piece goes back silently.
-    humanMoves(3, 0);
+    // The piece on 3 has no free neighbour: it stays, and says so.
+    clickNow(cellCentreX(3), cellCentreY(3));
+    EXPECT_TRUE(playerOne->isChoosing());
+    EXPECT_STREQ(playerOne->status, cannotMoveText);
+    // Point 2 is no neighbour of 9: the piece goes back and says why.
+    humanMoves(9, 2);
     EXPECT_EQ(currentPlayer, playerOne);
     EXPECT_TRUE(playerOne->isChoosing());
-    EXPECT_TRUE(doIOwn(3, 1));
-    EXPECT_FALSE(doIOwn(0, 1));
+    EXPECT_STREQ(playerOne->status, notANeighbourText);
+    EXPECT_TRUE(doIOwn(9, 1));
+    EXPECT_FALSE(doIOwn(2, 1));
     humanMoves(1, 0);
     EXPECT_EQ(currentPlayer, playerTwo);
     EXPECT_TRUE(doIOwn(0, 1));
@@ -230,12 +236,14 @@ TEST_F(TwoPeople, WrongClicksLeaveATextAndTheBoardAsItWas) {
     EXPECT_EQ(currentPlayer, playerOne);
 
     // A piece already on the board cannot be picked up while placing; the
-    // same click then reaches the point below it, whose text comes last.
+    // same click reaches the point below it, which keeps the piece's text.
     clickNow(cellCentreX(0), cellCentreY(0));
     EXPECT_NE(logText().find(
                   "Cell is moving or dying or dead or already on board while resettlement\r\n"),
               std::string::npos);
-    EXPECT_STREQ(playerOne->status, "The cell is not valid");
+    EXPECT_NE(logText().find("this is not valid\r\n"), std::string::npos);
+    EXPECT_STREQ(playerOne->status,
+                 "Cell is moving or dying or dead or already on board while resettlement");
     EXPECT_TRUE(playerOne->isChoosing());
     EXPECT_EQ(board().substr(0, 3), boardBefore.substr(0, 3));
 }

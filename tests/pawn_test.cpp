@@ -11,41 +11,84 @@
 #include "support/testenv.h"
 
 namespace {
-std::vector<std::pair<int, int>> glide(Pawn& pawn, int maxSteps = 1000) {
+// The glides' clock, moved on by the tests alone.
+Uint32 fakeNow = 0;
+Uint32 fakeClock() {
+    return fakeNow;
+}
+
+struct FakeGlideClock {
+    FakeGlideClock() { setGlideClock(fakeClock); }
+    ~FakeGlideClock() { setGlideClock(nullptr); }
+};
+
+// Updates the piece every `frameMs` until it stops travelling; the path.
+std::vector<std::pair<int, int>> glide(Pawn& pawn, Uint32 frameMs = 10, int maxFrames = 2000) {
     std::vector<std::pair<int, int>> path;
-    for (int i = 0; i < maxSteps && pawn.state == PAWN_TRAVELLING; ++i) {
+    for (int i = 0; i < maxFrames && pawn.isMoving(); ++i) {
+        fakeNow += frameMs;
         pawn.update();
         path.emplace_back(pawn.getX(), pawn.getY());
     }
     return path;
 }
+
+// Milliseconds from the start of a glide across `pixels` to its arrival.
+Uint32 glideTime(int pixels, Uint32 frameMs) {
+    Pawn pawn(0, 0, 50, 50, nullptr, nullptr, nullptr, 1);
+    Uint32 start = fakeNow;
+    pawn.goFromThisToThat(100, 100, 100 + pixels, 100);
+    pawn.update();
+    glide(pawn, frameMs, 10000);
+    return fakeNow - start;
+}
 }  // namespace
 
-TEST(PawnGlide, StepsTwoPixelsPerAxisAndStopsWithinTwo) {
-    Pawn pawn(0, 0, 50, 50, nullptr, nullptr, nullptr, 1);
-    pawn.goFromThisToThat(100, 100, 105, 100);
-    auto path = glide(pawn);
-    EXPECT_EQ(path, (std::vector<std::pair<int, int>>{{102, 100}, {104, 100}}));
-    EXPECT_EQ(pawn.state, PAWN_PLACED);
-
-    pawn.goFromThisToThat(0, 0, 10, 4);
-    path = glide(pawn);
-    ASSERT_GE(path.size(), 3u);
-    EXPECT_EQ(path[0], std::make_pair(2, 2));
-    EXPECT_EQ(path[1], std::make_pair(4, 4));
-    EXPECT_EQ(path[2], std::make_pair(6, 4));
-    EXPECT_EQ(path.back(), std::make_pair(10, 4));
+TEST(PawnGlide, CrossingTheBoardTakesItsTimeAtEachSpeedWhateverTheFrameRate) {
+    startHeadlessGame();
+    FakeGlideClock clock;
+    const struct {
+        int speed;
+        Uint32 fastest, slowest;
+    } speeds[] = {{0, 250, 350}, {1, 500, 800}, {10, 2700, 3300}};
+    for (const auto& s : speeds) {
+        speedBar->speed = s.speed;
+        for (Uint32 frameMs : {5u, 10u, 16u, 33u}) {
+            Uint32 ms = glideTime(600, frameMs);
+            EXPECT_GE(ms, s.fastest) << "speed " << s.speed << ", frames of " << frameMs << " ms";
+            EXPECT_LE(ms, s.slowest + frameMs) << "speed " << s.speed << ", frames of " << frameMs << " ms";
+            // The frame rate changes the arrival by less than a frame.
+            EXPECT_LE(ms, glideTime(600, 1) + frameMs) << s.speed;
+        }
+    }
+    speedBar->speed = 1;
 }
 
-TEST(PawnGlide, OddDistancesSwingAroundTheTargetAndStillArrive) {
+TEST(PawnGlide, EverySpeedStepChangesTheTimeByAFifthOrSo) {
+    for (int speed = 0; speed < 10; ++speed) {
+        double ratio = static_cast<double>(glideMilliseconds(600, speed + 1)) / glideMilliseconds(600, speed);
+        EXPECT_GE(ratio, 1.15) << speed;
+    }
+    // A one-point step is short, yet long enough to be seen.
+    EXPECT_GE(glideMilliseconds(60, 1), 150u);
+    EXPECT_LE(glideMilliseconds(60, 1), 250u);
+}
+
+TEST(PawnGlide, GoesStraightAndLandsExactlyOnTheTarget) {
+    FakeGlideClock clock;
     Pawn pawn(0, 0, 50, 50, nullptr, nullptr, nullptr, 1);
     pawn.goFromThisToThat(0, 0, 301, 7);
-    glide(pawn);
+    auto path = glide(pawn);
     EXPECT_EQ(pawn.state, PAWN_PLACED);
-    EXPECT_LT(distance(pawn.getX(), pawn.getY(), 301, 7), 2.0);
+    EXPECT_EQ(path.back(), std::make_pair(301, 7));
+    for (size_t i = 1; i < path.size(); ++i) {
+        EXPECT_GE(path[i].first, path[i - 1].first);
+        EXPECT_NEAR(path[i].second, path[i].first * 7.0 / 301, 1.0);
+    }
 }
 
 TEST(PawnGlide, RemovedPiecesReturnHomeAndNewGamesStartThere) {
+    FakeGlideClock clock;
     Pawn pawn(12, 102, 50, 50, nullptr, nullptr, nullptr, 1);
     pawn.restartFromHome(365, 445);
     EXPECT_EQ(pawn.getX(), 12);
@@ -53,9 +96,10 @@ TEST(PawnGlide, RemovedPiecesReturnHomeAndNewGamesStartThere) {
     EXPECT_EQ(pawn.state, PAWN_PLACED);
     pawn.cell = 22;
     pawn.state = PAWN_RETURNING;
-    for (int i = 0; i < 1000 && pawn.state == PAWN_RETURNING; ++i) pawn.update();
+    glide(pawn);
     EXPECT_EQ(pawn.state, PAWN_RETURNED);
-    EXPECT_LT(distance(pawn.getX(), pawn.getY(), 12, 102), 2.0);
+    EXPECT_EQ(pawn.getX(), 12);
+    EXPECT_EQ(pawn.getY(), 102);
     pawn.resetState();
     EXPECT_EQ(pawn.state, PAWN_IDLE);
     EXPECT_EQ(pawn.cell, -1);
@@ -71,9 +115,13 @@ TEST(PawnGlide, ArrivalTestIncludesTwoPixelsExactly) {
 
 TEST(PawnGlide, APieceWithoutPictureStillGlidesWhenDrawn) {
     startHeadlessGame();
+    FakeGlideClock clock;
     Pawn pawn(0, 0, 50, 50, screen, nullptr, nullptr, 1);
     pawn.goFromThisToThat(0, 0, 40, 40);
-    for (int i = 0; i < 100 && pawn.state == PAWN_TRAVELLING; ++i) pawn.displaySingleScreen();
+    for (int i = 0; i < 100 && pawn.state == PAWN_TRAVELLING; ++i) {
+        fakeNow += 10;
+        pawn.displaySingleScreen();
+    }
     EXPECT_EQ(pawn.state, PAWN_PLACED);
 }
 

@@ -1,5 +1,5 @@
 # Two people start a game and place pieces with the mouse; player one's
-# third piece completes a line, which flashes green; closing the window asks
+# third piece completes a line, which glows gold; closing the window asks
 # "Sure to quit the game?" and Yes ends the program.
 source "$(dirname "$0")/lib.sh"
 
@@ -20,8 +20,8 @@ place 687 127 224 136        # player two: point 3
 place 37 187 390 70          # player one: point 1
 place 687 187 386 136        # player two: point 4
 screenshot placing
-# Player one: point 2, the line 0-1-2. The flash lasts a quarter of a second:
-# the game's own screenshot (s held) is taken right after the drop.
+# Player one: point 2, the line 0-1-2. The game's own screenshot (s held)
+# is taken right after the drop, while the line glows.
 click_at 37 247
 move_to 633 73
 xdotool mousemove --window "$WINDOW" 630 70 click 1 keydown s sleep 0.1 keyup s
@@ -30,8 +30,11 @@ log_has "realized first Jare" || fail "the first line was not noticed"
 [ "$(grep -c "Moving pawn" "$WORK/log.txt")" = 5 ] || fail "five pieces should have been put down"
 [ -f "$WORK/mainscreenshot.bmp" ] || fail "no screenshot while s was held"
 convert "$WORK/mainscreenshot.bmp" "$SHOTS/flash.png"
-green=$(convert "$SHOTS/flash.png" -format "%[fx:int(255*p{390,70}.g)],%[fx:int(255*p{390,70}.r)]" info:)
-[ "${green%%,*}" -gt 200 ] && [ "${green##*,}" -lt 80 ] || fail "point 1 is not flashing green ($green)"
+# Just outside point 1's piece the board turns gold: far less blue.
+glow=$(convert "$SHOTS/flash.png" -format "%[fx:int(255*p{410,90}.r)],%[fx:int(255*p{410,90}.b)]" info:)
+board=$(pixel placing 410 90)
+[ "${glow##*,}" -lt $(( ${board##*,} - 25 )) ] && [ "${glow%%,*}" -gt $(( ${glow##*,} + 80 )) ] ||
+  fail "point 1 does not glow ($glow against the board's $board)"
 
 close_window
 screenshot question
