@@ -9,8 +9,8 @@
 #include "rules/history.h"
 #include "settings/log.h"
 #include "sprites/pawn.h"
-#include "sprites/turnmarks.h"
 #include "sprites/player.h"
+#include "sprites/turnmarks.h"
 
 namespace {
 
