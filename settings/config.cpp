@@ -6,10 +6,13 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "settings/log.h"
 #include "settings/scan.h"
+#include "settings/userfiles.h"
 
 const char* const iConfig::fileName = "zelk.conf";
 const char* const iConfig::serviceName = "WikiZelk";
@@ -43,7 +46,8 @@ iConfig::iConfig()
       gameLevelName("Random"),
       backgroundRed(0),
       backgroundGreen(0),
-      backgroundBlue(0) {}
+      backgroundBlue(0),
+      writing(nullptr) {}
 
 iConfig::~iConfig() {}
 
@@ -104,20 +108,52 @@ void iConfig::readConfig() {
     fclose(file);
 }
 
-std::string iConfig::tempFileName() const {
-    return std::string(fileName) + ".tmp";
+std::string iConfig::tempFileName(const std::string& finalPath) {
+    // Beside the final file, so that the rename stays within one file
+    // system, and named for this process, so that two copies of the game
+    // saving at once never write into one file.
+    return finalPath + "." + std::to_string(getpid()) + ".tmp";
 }
 
 bool iConfig::write(const char* text) {
-    const char* path = writingTo.empty() ? fileName : writingTo.c_str();
-    FILE* file = fopen(path, "ab");
+    const size_t length = strlen(text);
+    if (writing) {
+        if (fwrite(text, 1, length, writing) == length && fwrite("\r\n", 1, 2, writing) == 2)
+            return true;
+        fprintf(stderr, "Error in writing the file %s\n", fileName);
+        return false;
+    }
+    FILE* file = fopen(userConfigFile(fileName).c_str(), "ab");
     if (!file) {
         fprintf(stderr, "Error in opening the file %s\n", fileName);
         return false;
     }
-    size_t length = strlen(text);
     bool ok = fwrite(text, 1, length, file) == length && fwrite("\r\n", 1, 2, file) == 2;
     if (fclose(file) != 0) ok = false;
+    if (!ok) fprintf(stderr, "Error in writing the file %s\n", fileName);
+    return ok;
+}
+
+bool iConfig::openTemporary(const std::string& path) {
+    // A file of this name is what a process with our number left behind when
+    // it died: nobody else writes to it.
+    unlink(path.c_str());
+    int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    writing = descriptor >= 0 ? fdopen(descriptor, "wb") : nullptr;
+    if (!writing) {
+        if (descriptor >= 0) close(descriptor);
+        fprintf(stderr, "Error in opening the file %s\n", fileName);
+        return false;
+    }
+    return true;
+}
+
+bool iConfig::closeTemporary() {
+    // The data reaches the disk before the rename makes it the settings, so
+    // a crash leaves the old file or the new one, never an empty one.
+    bool ok = fflush(writing) == 0 && fsync(fileno(writing)) == 0;
+    if (fclose(writing) != 0) ok = false;
+    writing = nullptr;
     if (!ok) fprintf(stderr, "Error in writing the file %s\n", fileName);
     return ok;
 }
@@ -195,12 +231,14 @@ bool iConfig::writeAllLines() {
 
 void iConfig::writeConfig() {
     if (!modified) return;
-    const std::string temp = tempFileName();
-    remove(temp.c_str());
-    writingTo = temp;
-    bool ok = writeAllLines();
-    writingTo.clear();
-    if (ok && rename(temp.c_str(), fileName) != 0) {
+    const std::string finalPath = userConfigFile(fileName);
+    const std::string temp = tempFileName(finalPath);
+    bool ok = false;
+    if (openTemporary(temp)) {
+        ok = writeAllLines();
+        ok = closeTemporary() && ok;
+    }
+    if (ok && rename(temp.c_str(), finalPath.c_str()) != 0) {
         ILog.log(0, "ERROR replacing file %s: %s", fileName, strerror(errno));
         ok = false;
     }
