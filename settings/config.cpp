@@ -29,6 +29,23 @@ void readNumber(const char* value, int& field) {
     int number;
     if (scanDecimal(value, number)) field = number;
 }
+
+// The value cut to what its written line "key = value" can carry back
+// through the reader, which takes lineSize - 2 characters of a line: a
+// value read from a line without blanks around "=" would otherwise come
+// back shorter after a save.
+std::string fitting(const char* name, const std::string& value) {
+    const size_t room = iConfig::lineSize - 2 - strlen(name) - strlen(" = ");
+    return value.substr(0, room);
+}
+
+void readText(const char* key, const char* name, const char* value, std::string& field) {
+    if (keyIs(key, name)) field = fitting(name, value);
+}
+
+std::string textLine(const char* name, const std::string& value) {
+    return std::string(name) + " = " + fitting(name, value);
+}
 }  // namespace
 
 iConfig::iConfig()
@@ -92,16 +109,16 @@ void iConfig::readConfig() {
         if (sscanf(line, "%255s = %255s", key, value) != 2) continue;
         if (keyIs(key, "showStartingHint") && strncmp(value, "false", 5) == 0)
             showStartingHint = false;
-        if (keyIs(key, "playerOneName")) playerOneName = value;
-        if (keyIs(key, "playerTwoName")) playerTwoName = value;
-        if (keyIs(key, "playerOneType")) playerOneType = value;
-        if (keyIs(key, "playerTwoType")) playerTwoType = value;
+        readText(key, "playerOneName", value, playerOneName);
+        readText(key, "playerTwoName", value, playerTwoName);
+        readText(key, "playerOneType", value, playerOneType);
+        readText(key, "playerTwoType", value, playerTwoType);
         if (keyIs(key, "backgroundRed")) readNumber(value, backgroundRed);
         if (keyIs(key, "backgroundGreen")) readNumber(value, backgroundGreen);
         if (keyIs(key, "backgroundBlue")) readNumber(value, backgroundBlue);
         if (keyIs(key, "language")) readNumber(value, language);
         if (keyIs(key, "gameLevel")) readNumber(value, gameLevel);
-        if (keyIs(key, "userId")) userId = value;
+        readText(key, "userId", value, userId);
         if (keyIs(key, "gameFeedback")) readNumber(value, gameFeedback);
     }
     if (ferror(file)) ILog.log(0, "ERROR reading file %s: %s", fileName, strerror(errno));
@@ -184,19 +201,19 @@ bool iConfig::writeAllLines() {
         "#",
         "#",
         "# playerOneName - default Tavi",
-        "playerOneName = " + playerOneName,
+        textLine("playerOneName", playerOneName),
         "#",
         "#",
         "# playerTwoName - default Vumero",
-        "playerTwoName = " + playerTwoName,
+        textLine("playerTwoName", playerTwoName),
         "#",
         "#",
         "# playerOneType - default HUMAN",
-        "playerOneType = " + playerOneType,
+        textLine("playerOneType", playerOneType),
         "#",
         "#",
         "# playerTwoType - default HUMAN",
-        "playerTwoType = " + playerTwoType,
+        textLine("playerTwoType", playerTwoType),
         "#",
         "#",
         "# Background color - default blue sky",
@@ -214,7 +231,7 @@ bool iConfig::writeAllLines() {
         "gameLevel = " + std::to_string(gameLevel),
         "#",
         std::string("# UserId  - please use your ") + serviceName + " id, if you have one",
-        "userId = " + userId,
+        textLine("userId", userId),
         "#",
         std::string("# gameFeedback: 0=No|1=Yes - default No - Participate game collection on ") +
             serviceName + ": ",

@@ -208,6 +208,35 @@ TEST(Config, LongLinesAreReadInPiecesAndValuesCut) {
     EXPECT_EQ(config.gameFeedback, 1);
 }
 
+// A value read from a line written without blanks around "=" is longer than
+// a written line "key = value" can carry back; whatever is read is saved and
+// read again unchanged, at every length around the line limit.
+TEST(Config, WhatIsReadComesBackAfterASave) {
+    enterScratchDirectory();
+    ILog.Init(1);
+    for (int length = 230; length <= 260; ++length) {
+        iConfig first = readBack("playerOneName =" + std::string(length, 'n') + "\n" +
+                                 "playerTwoType =" + std::string(length, 't') + "\n" +
+                                 "userId =" + std::string(length, 'u') + "\n");
+        first.modified = true;
+        first.writeConfig();
+        iConfig second;
+        second.Init();
+        EXPECT_EQ(second.playerOneName, first.playerOneName) << length;
+        EXPECT_EQ(second.playerTwoType, first.playerTwoType) << length;
+        EXPECT_EQ(second.userId, first.userId) << length;
+    }
+    // A value set in the program is cut when saved, to what reads back whole.
+    iConfig config;
+    config.playerTwoName = std::string(400, 'v');
+    config.modified = true;
+    config.writeConfig();
+    iConfig reader;
+    reader.Init();
+    EXPECT_EQ(reader.playerTwoName, std::string(254 - 16, 'v'));
+    EXPECT_EQ(reader.playerOneType, "HUMAN") << "the rest of the long line is not read as a line";
+}
+
 TEST(Config, EmptyBinaryAndHugeFilesLeaveTheDefaults) {
     enterScratchDirectory();
     ILog.Init(1);
