@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/globals.h"
+#include "app/render.h"
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "settings/log.h"
@@ -72,7 +73,10 @@ void forceReport() {
     ILog.setLevel(4);
     prepareInfoForNOVL();
     gameToPost << "-";
-    informNOVL();
+    informNOVL([] {
+        render(gamescreen, minigamescreen, screen);
+        SDL_PumpEvents();
+    });
     setLogLevelFromDebug();
 }
 
