@@ -10,6 +10,7 @@
 
 #include "app/mainloop.h"
 #include "app/workdir.h"
+#include "rules/queries.h"
 #include "settings/log.h"
 
 namespace fs = std::filesystem;
@@ -59,6 +60,9 @@ void startHeadlessGame(bool copyResources) {
 }
 
 void startHeadlessGameHere() {
+    // The program never turns its thinking frames off; a case that did must
+    // not leave them off for the next case run in the same process.
+    drawThinkingFrames = true;
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ASSERT_EQ(startUp(), 0);
