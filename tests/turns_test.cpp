@@ -53,6 +53,7 @@ protected:
         playerOne->type = HUMAN;
         playerTwo->type = HUMAN;
         DialogScript::install({});
+        ownEngine = iGame;
     }
     void TearDown() override {
         DialogScript::remove();
@@ -92,7 +93,7 @@ protected:
         EXPECT_EQ(clockDrawnAt(670), player == playerTwo) << when;
     }
 
-    Game* const ownEngine = iGame;
+    Game* ownEngine = nullptr;  // the engine start-up made, given back at the end
 };
 
 }  // namespace

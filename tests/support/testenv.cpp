@@ -8,6 +8,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "app/globals.h"
 #include "app/mainloop.h"
 #include "app/workdir.h"
 #include "rules/queries.h"
@@ -55,6 +56,9 @@ bool fileExists(const std::string& path) {
 }
 
 void startHeadlessGame(bool copyResources) {
+    // A game still running from an earlier start in this process is shut
+    // down first, so that nothing it built is lost unreleased.
+    if (screen) stopHeadlessGame();
     enterScratchDirectory(copyResources);
     startHeadlessGameHere();
 }
