@@ -30,6 +30,8 @@ start_display
 start_game
 started=$(date +%s)
 press r
+sleep 1
+screenshot reporting          # the game's window while the report waits
 for _ in $(seq 300); do
   log_has "Receive error" && break
   sleep 0.1
