@@ -5,6 +5,7 @@
 
 #include "app/globals.h"
 #include "app/playaids.h"
+#include "app/render.h"
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "settings/log.h"
@@ -73,7 +74,10 @@ void forceReport() {
     ILog.setLevel(4);
     prepareInfoForNOVL();
     gameToPost << "-";
-    informNOVL();
+    informNOVL([] {
+        render(gamescreen, minigamescreen, screen);
+        SDL_PumpEvents();
+    });
     setLogLevelFromDebug();
 }
 

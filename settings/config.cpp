@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "settings/log.h"
 #include "settings/scan.h"
@@ -31,6 +33,23 @@ void readNumber(const char* value, int& field) {
 std::string filePath() {
     return userConfigFile(iConfig::fileName);
 }
+
+// The value cut to what its written line "key = value" can carry back
+// through the reader, which takes lineSize - 2 characters of a line: a
+// value read from a line without blanks around "=" would otherwise come
+// back shorter after a save.
+std::string fitting(const char* name, const std::string& value) {
+    const size_t room = iConfig::lineSize - 2 - strlen(name) - strlen(" = ");
+    return value.substr(0, room);
+}
+
+void readText(const char* key, const char* name, const char* value, std::string& field) {
+    if (keyIs(key, name)) field = fitting(name, value);
+}
+
+std::string textLine(const char* name, const std::string& value) {
+    return std::string(name) + " = " + fitting(name, value);
+}
 }  // namespace
 
 iConfig::iConfig()
@@ -48,7 +67,8 @@ iConfig::iConfig()
       gameLevelName("Random"),
       backgroundRed(0),
       backgroundGreen(0),
-      backgroundBlue(0) {}
+      backgroundBlue(0),
+      writing(nullptr) {}
 
 iConfig::~iConfig() {}
 
@@ -94,36 +114,68 @@ void iConfig::readConfig() {
         if (sscanf(line, "%255s = %255s", key, value) != 2) continue;
         if (keyIs(key, "showStartingHint") && strncmp(value, "false", 5) == 0)
             showStartingHint = false;
-        if (keyIs(key, "playerOneName")) playerOneName = value;
-        if (keyIs(key, "playerTwoName")) playerTwoName = value;
-        if (keyIs(key, "playerOneType")) playerOneType = value;
-        if (keyIs(key, "playerTwoType")) playerTwoType = value;
+        readText(key, "playerOneName", value, playerOneName);
+        readText(key, "playerTwoName", value, playerTwoName);
+        readText(key, "playerOneType", value, playerOneType);
+        readText(key, "playerTwoType", value, playerTwoType);
         if (keyIs(key, "backgroundRed")) readNumber(value, backgroundRed);
         if (keyIs(key, "backgroundGreen")) readNumber(value, backgroundGreen);
         if (keyIs(key, "backgroundBlue")) readNumber(value, backgroundBlue);
         if (keyIs(key, "language")) readNumber(value, language);
         if (keyIs(key, "gameLevel")) readNumber(value, gameLevel);
-        if (keyIs(key, "userId")) userId = value;
+        readText(key, "userId", value, userId);
         if (keyIs(key, "gameFeedback")) readNumber(value, gameFeedback);
     }
     if (ferror(file)) ILog.log(0, "ERROR reading file %s: %s", fileName, strerror(errno));
     fclose(file);
 }
 
-std::string iConfig::tempFileName() const {
-    return filePath() + ".tmp";
+std::string iConfig::tempFileName(const std::string& finalPath) {
+    // Beside the final file, so that the rename stays within one file
+    // system, and named for this process, so that two copies of the game
+    // saving at once never write into one file.
+    return finalPath + "." + std::to_string(getpid()) + ".tmp";
 }
 
 bool iConfig::write(const char* text) {
-    const std::string path = writingTo.empty() ? filePath() : writingTo;
-    FILE* file = fopen(path.c_str(), "ab");
+    const size_t length = strlen(text);
+    if (writing) {
+        if (fwrite(text, 1, length, writing) == length && fwrite("\r\n", 1, 2, writing) == 2)
+            return true;
+        fprintf(stderr, "Error in writing the file %s\n", fileName);
+        return false;
+    }
+    FILE* file = fopen(filePath().c_str(), "ab");
     if (!file) {
         fprintf(stderr, "Error in opening the file %s\n", fileName);
         return false;
     }
-    size_t length = strlen(text);
     bool ok = fwrite(text, 1, length, file) == length && fwrite("\r\n", 1, 2, file) == 2;
     if (fclose(file) != 0) ok = false;
+    if (!ok) fprintf(stderr, "Error in writing the file %s\n", fileName);
+    return ok;
+}
+
+bool iConfig::openTemporary(const std::string& path) {
+    // A file of this name is what a process with our number left behind when
+    // it died: nobody else writes to it.
+    unlink(path.c_str());
+    int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    writing = descriptor >= 0 ? fdopen(descriptor, "wb") : nullptr;
+    if (!writing) {
+        if (descriptor >= 0) close(descriptor);
+        fprintf(stderr, "Error in opening the file %s\n", fileName);
+        return false;
+    }
+    return true;
+}
+
+bool iConfig::closeTemporary() {
+    // The data reaches the disk before the rename makes it the settings, so
+    // a crash leaves the old file or the new one, never an empty one.
+    bool ok = fflush(writing) == 0 && fsync(fileno(writing)) == 0;
+    if (fclose(writing) != 0) ok = false;
+    writing = nullptr;
     if (!ok) fprintf(stderr, "Error in writing the file %s\n", fileName);
     return ok;
 }
@@ -154,19 +206,19 @@ bool iConfig::writeAllLines() {
         "#",
         "#",
         "# playerOneName - default Tavi",
-        "playerOneName = " + playerOneName,
+        textLine("playerOneName", playerOneName),
         "#",
         "#",
         "# playerTwoName - default Vumero",
-        "playerTwoName = " + playerTwoName,
+        textLine("playerTwoName", playerTwoName),
         "#",
         "#",
         "# playerOneType - default HUMAN",
-        "playerOneType = " + playerOneType,
+        textLine("playerOneType", playerOneType),
         "#",
         "#",
         "# playerTwoType - default HUMAN",
-        "playerTwoType = " + playerTwoType,
+        textLine("playerTwoType", playerTwoType),
         "#",
         "#",
         "# Background color - default blue sky",
@@ -184,7 +236,7 @@ bool iConfig::writeAllLines() {
         "gameLevel = " + std::to_string(gameLevel),
         "#",
         std::string("# UserId  - please use your ") + serviceName + " id, if you have one",
-        "userId = " + userId,
+        textLine("userId", userId),
         "#",
         std::string("# gameFeedback: 0=No|1=Yes - default No - Participate game collection on ") +
             serviceName + ": ",
@@ -201,12 +253,14 @@ bool iConfig::writeAllLines() {
 
 void iConfig::writeConfig() {
     if (!modified) return;
-    const std::string temp = tempFileName();
-    remove(temp.c_str());
-    writingTo = temp;
-    bool ok = writeAllLines();
-    writingTo.clear();
-    if (ok && rename(temp.c_str(), filePath().c_str()) != 0) {
+    const std::string finalPath = filePath();
+    const std::string temp = tempFileName(finalPath);
+    bool ok = false;
+    if (openTemporary(temp)) {
+        ok = writeAllLines();
+        ok = closeTemporary() && ok;
+    }
+    if (ok && rename(temp.c_str(), finalPath.c_str()) != 0) {
         ILog.log(0, "ERROR replacing file %s: %s", fileName, strerror(errno));
         ok = false;
     }

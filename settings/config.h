@@ -3,6 +3,7 @@
 // exit when a setting changed. One process-wide object, IConfig.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 class iConfig {
@@ -13,9 +14,12 @@ public:
     void Init();
     void readConfig();
     // Rewrites the file when `modified` is set. The text goes to a temporary
-    // file first and replaces the old one only when every byte was written.
+    // file of this process first and replaces the old one only when every
+    // byte is on the disk, so a reader or another copy of the game saving at
+    // the same moment always finds one whole file.
     void writeConfig();
-    // Appends one line (text + CR LF) to the file being written.
+    // Appends one line (text + CR LF) to the file being written (outside
+    // writeConfig, to the configuration file itself).
     bool write(const char* text);
 
     bool showStartingHint;
@@ -41,9 +45,11 @@ public:
     static const char* languageDirectory(int language);
 
 private:
-    std::string tempFileName() const;
+    static std::string tempFileName(const std::string& finalPath);
+    bool openTemporary(const std::string& path);
+    bool closeTemporary();  // flushed, synced and closed
     bool writeAllLines();
-    std::string writingTo;  // the file `write` appends to during writeConfig
+    FILE* writing;  // the temporary file during writeConfig
 };
 
 extern iConfig IConfig;

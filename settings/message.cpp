@@ -2,6 +2,7 @@
 
 #include <SDL/SDL.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -41,9 +42,13 @@ void iMessage::readMsgs() {
     const std::string& language = IConfig.languageName;
     ILog.log(3, "Init messages read dal file: %s", language.c_str());
     const std::string path = "languages/" + language + "/zelk.strings";
-    FILE* file = fopen(path.c_str(), "r");
+    const char* refusal = nullptr;
+    FILE* file = openPlainFile(path.c_str(), &refusal);
     if (!file) {
-        ILog.log(0, "ERROR opening file %s: %s", path.c_str(), SDL_GetError());
+        // A file that is missing is the common case: the library's text as
+        // ever; what cannot be read says why.
+        ILog.log(0, "ERROR opening file %s: %s", path.c_str(),
+                 errno == ENOENT ? SDL_GetError() : refusal);
         return;
     }
     char line[256];

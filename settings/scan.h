@@ -1,7 +1,15 @@
 // Small scanners shared by the readers of the text files (configuration,
-// message catalogue): the comment/blank-line rule and a "%d" that never
-// overflows.
+// message catalogue, frame sets): opening nothing but a plain file, the
+// comment/blank-line rule and a "%d" that never overflows.
 #pragma once
+
+#include <cstdio>
+
+// Opens a plain file for reading as text. Anything else (a FIFO, which would
+// wait for a writer; a device such as /dev/zero, which never ends; a
+// directory) is refused without waiting: null, errno (EINVAL for what is
+// not a plain file) and `refusal` (when given) say why.
+FILE* openPlainFile(const char* path, const char** refusal = nullptr);
 
 // A line that begins with '#', a carriage return, a line feed or that is
 // empty carries nothing.

@@ -204,7 +204,12 @@ bool vittoria(SDL_Surface* target, char* winnerName) {
     RocketPair rockets[rocketPairs];
     int baseline;
     launchFirst(rockets, baseline);
-    informNOVL();
+    // The fireworks go on while the game is reported.
+    informNOVL([&] {
+        drawGameOver(dialog, winnerLine, rockets, baseline);
+        burstWhereRocketsMeet(dialog, rockets, baseline);
+        SDL_PumpEvents();
+    });
     for (;;) {
         Uint32 frameStart = SDL_GetTicks();
         drawGameOver(dialog, winnerLine, rockets, baseline);

@@ -2,6 +2,7 @@
 
 #include <SDL/SDL_image.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
@@ -46,16 +47,21 @@ int JAnimBase::init(char* dir) {
         ILog.log(0, "ERROR opening file %s/info: the path is too long", dir);
         return -1;
     }
-    FILE* info = fopen(path, "r");
+    const char* refusal = nullptr;
+    FILE* info = openPlainFile(path, &refusal);
     if (!info) {
-        ILog.log(0, "ERROR opening file %s: %s", path, IMG_GetError());
+        ILog.log(0, "ERROR opening file %s: %s", path, errno == ENOENT ? IMG_GetError() : refusal);
         return -1;
     }
     char text[maxPath + 1];
     int declared = count;
-    if (fgets(text, maxPath, info)) {
-        int number;
-        if (strncmp(text, "FILES: ", 7) == 0 && scanDecimal(text + 7, number)) declared = number;
+    int number;
+    if (fgets(text, maxPath, info) && strncmp(text, "FILES: ", 7) == 0 &&
+        scanDecimal(text + 7, number)) {
+        declared = number;
+    } else {
+        // Still loaded, with the count it had (no frames for a fresh set).
+        ILog.log(0, "ERROR opening file %s: the first line is not \"FILES: <count>\"", path);
     }
     if (declared < 0 || declared > maxFrames) {
         ILog.log(0, "ERROR opening file %s: %d frames declared, 0 to %d allowed", path, declared,

@@ -175,3 +175,47 @@ TEST(BoardQueries, PlayersAreFoundByIdAndTheOpponentByTheCurrentPlayer) {
     currentPlayer = playerTwo;
     EXPECT_EQ(getOppositePlayer(), playerOne);
 }
+
+// The tables as the game's description gives them, copied here by hand and
+// not from the code's arrays: a changed value or a changed order (rules stop
+// at the first neighbour that fits) fails here.
+TEST(BoardTables, HoldExactlyTheirValuesInTheirOrder) {
+    const int lines[16][3] = {
+        {0, 1, 2},    {0, 9, 21},  {3, 4, 5},    {3, 10, 18}, {6, 7, 8},    {6, 11, 15},
+        {1, 4, 7},    {2, 14, 23}, {5, 13, 20},  {8, 12, 17}, {9, 10, 11},  {21, 22, 23},
+        {18, 19, 20}, {15, 16, 17}, {16, 19, 22}, {12, 13, 14}};
+    const int neighbourLists[24][4] = {
+        {1, 9, -1, -1},  {0, 2, 4, -1},   {1, 14, -1, -1}, {10, 4, -1, -1}, {3, 5, 1, 7},
+        {4, 13, -1, -1}, {7, 11, -1, -1}, {4, 6, 8, -1},   {7, 12, -1, -1}, {0, 10, 21, -1},
+        {3, 9, 11, 18},  {6, 10, 15, -1}, {8, 17, 13, -1}, {5, 12, 14, 20}, {2, 13, 23, -1},
+        {11, 16, -1, -1}, {15, 17, 19, -1}, {12, 16, -1, -1}, {10, 19, -1, -1},
+        {16, 18, 20, 22}, {13, 19, -1, -1}, {9, 22, -1, -1}, {19, 21, 23, -1}, {14, 22, -1, -1}};
+    const int linesThrough[24][2] = {
+        {0, 1},  {0, 6},  {0, 7},  {2, 3},   {2, 6},   {2, 8},  {4, 5},   {4, 6},
+        {4, 9},  {1, 10}, {3, 10}, {5, 10},  {9, 15},  {8, 15}, {7, 15},  {13, 5},
+        {13, 14}, {13, 9}, {12, 3}, {12, 14}, {12, 8}, {11, 1}, {11, 14}, {11, 7}};
+    for (int line = 0; line < 16; ++line)
+        for (int k = 0; k < 3; ++k) EXPECT_EQ(jare[line][k], lines[line][k]) << line << "/" << k;
+    for (int point = 0; point < 24; ++point) {
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(cellAdjents[point][k], neighbourLists[point][k]) << point << "/" << k;
+        for (int k = 0; k < 2; ++k)
+            EXPECT_EQ(cellJare[point][k], linesThrough[point][k]) << point << "/" << k;
+    }
+}
+
+TEST(BoardPoints, StandWhereTheBoardPictureHasThem) {
+    startHeadlessGame();
+    const int places[24][2] = {
+        {125, 45},  {365, 45},  {605, 45},  {199, 111}, {361, 111}, {523, 111},
+        {265, 185}, {360, 185}, {455, 185}, {125, 245}, {195, 245}, {265, 245},
+        {465, 245}, {528, 245}, {600, 245}, {265, 308}, {360, 308}, {455, 308},
+        {199, 377}, {361, 377}, {523, 377}, {125, 445}, {365, 445}, {605, 445}};
+    for (int point = 0; point < 24; ++point) {
+        EXPECT_EQ(cellPlaces[point][0], places[point][0]) << point;
+        EXPECT_EQ(cellPlaces[point][1], places[point][1]) << point;
+        ASSERT_NE(en_cell[point], nullptr);
+        EXPECT_EQ(en_cell[point]->getX(), places[point][0]) << point;
+        EXPECT_EQ(en_cell[point]->getY(), places[point][1]) << point;
+    }
+}

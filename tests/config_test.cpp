@@ -2,10 +2,17 @@
 // back, and what bad files do (nothing is lost, the defaults stand in).
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
 #include <random>
 #include <regex>
+#include <vector>
 
 #include "settings/config.h"
 #include "settings/log.h"
@@ -29,6 +36,17 @@ iConfig readBack(const std::string& content) {
     iConfig config;
     config.Init();
     return config;
+}
+
+// The plain files of the working directory but the log (the resource tree
+// is linked in).
+std::vector<std::string> filesBesideTheConfig() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        if (entry.is_regular_file() && !entry.is_symlink() && entry.path().filename() != "log.txt")
+            names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 }  // namespace
@@ -128,7 +146,8 @@ TEST(Config, ReadsEveryKeyAndWritesTheChangesBack) {
     EXPECT_EQ(lines[34], "backgroundGreen = -5");
     EXPECT_EQ(lines[40], "language = 2");
     EXPECT_EQ(lines[46], "userId = u%s%n");
-    EXPECT_FALSE(fileExists("zelk.conf.tmp"));
+    EXPECT_EQ(filesBesideTheConfig(), std::vector<std::string>{"zelk.conf"})
+        << "no temporary file is left behind";
 }
 
 TEST(Config, KeysMatchByPrefixAndValuesAreOneWord) {
@@ -189,6 +208,35 @@ TEST(Config, LongLinesAreReadInPiecesAndValuesCut) {
     EXPECT_EQ(config.gameFeedback, 1);
 }
 
+// A value read from a line written without blanks around "=" is longer than
+// a written line "key = value" can carry back; whatever is read is saved and
+// read again unchanged, at every length around the line limit.
+TEST(Config, WhatIsReadComesBackAfterASave) {
+    enterScratchDirectory();
+    ILog.Init(1);
+    for (int length = 230; length <= 260; ++length) {
+        iConfig first = readBack("playerOneName =" + std::string(length, 'n') + "\n" +
+                                 "playerTwoType =" + std::string(length, 't') + "\n" +
+                                 "userId =" + std::string(length, 'u') + "\n");
+        first.modified = true;
+        first.writeConfig();
+        iConfig second;
+        second.Init();
+        EXPECT_EQ(second.playerOneName, first.playerOneName) << length;
+        EXPECT_EQ(second.playerTwoType, first.playerTwoType) << length;
+        EXPECT_EQ(second.userId, first.userId) << length;
+    }
+    // A value set in the program is cut when saved, to what reads back whole.
+    iConfig config;
+    config.playerTwoName = std::string(400, 'v');
+    config.modified = true;
+    config.writeConfig();
+    iConfig reader;
+    reader.Init();
+    EXPECT_EQ(reader.playerTwoName, std::string(254 - 16, 'v'));
+    EXPECT_EQ(reader.playerOneType, "HUMAN") << "the rest of the long line is not read as a line";
+}
+
 TEST(Config, EmptyBinaryAndHugeFilesLeaveTheDefaults) {
     enterScratchDirectory();
     ILog.Init(1);
@@ -228,16 +276,66 @@ TEST(Config, FailedWriteKeepsTheGoodFile) {
     ILog.Init(1);
     iConfig config = readBack("playerOneName = Keep\n");
     const std::string before = readFile("zelk.conf");
-    // The temporary file cannot be created where a directory stands.
-    mkdir("zelk.conf.tmp", 0755);
-    writeFile("zelk.conf.tmp/keep", "x");
+    // A full disk, as the process sees it: no file may grow past a size that
+    // the log already has and the new settings would need.
+    const off_t logSize = static_cast<off_t>(readFile("log.txt").size());
+    rlimit old;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit cramped = old;
+    cramped.rlim_cur = static_cast<rlim_t>(logSize + 600);
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &cramped), 0);
     config.playerOneName = "Lost";
     config.modified = true;
     testing::internal::CaptureStderr();
     config.writeConfig();
     testing::internal::GetCapturedStderr();
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(readFile("zelk.conf"), before);
     EXPECT_NE(logText().find("the settings were not saved"), std::string::npos);
+    EXPECT_EQ(filesBesideTheConfig(), std::vector<std::string>{"zelk.conf"});
+}
+
+// Two copies of the game started together both find no file and both write
+// one; copies ending together both save. Whoever wins, the file is always
+// the whole of one writer's settings, never a mix or a part.
+TEST(Config, CopiesSavingAtOnceLeaveOneWholeFile) {
+    enterScratchDirectory();
+    ILog.Init(1);
+    const int writers = 6, savesEach = 40;
+    std::vector<pid_t> children;
+    for (int writer = 0; writer < writers; ++writer) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            iConfig config;
+            config.playerOneName = config.playerTwoName = "writer" + std::to_string(writer);
+            config.userId = std::string(200, static_cast<char>('a' + writer));
+            for (int save = 0; save < savesEach; ++save) {
+                config.modified = true;
+                config.writeConfig();
+                // A copy starting now reads what is there.
+                iConfig reader;
+                reader.readConfig();
+                if (reader.playerOneName != reader.playerTwoName) _exit(2);
+            }
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a copy read a mixed file";
+    }
+    const auto lines = linesOf(readFile("zelk.conf"));
+    ASSERT_EQ(lines.size(), 53u);
+    ASSERT_EQ(lines[16].substr(0, 22), "playerOneName = writer");
+    const char writer = lines[16][22];
+    EXPECT_EQ(lines[20], std::string("playerTwoName = writer") + writer);
+    EXPECT_EQ(lines[46], "userId = " + std::string(200, static_cast<char>('a' + (writer - '0'))));
+    EXPECT_EQ(filesBesideTheConfig(), std::vector<std::string>{"zelk.conf"});
 }
 
 TEST(Config, NothingIsWrittenWhenNothingChanged) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "bot/game.h"
 #include "rules/queries.h"
@@ -133,6 +134,47 @@ TEST(BeginnerPlacement, FallsBackToAnyFreePoint) {
     quietBoard(LEVEL_BEGINNER);
     snapshotFor(2);
     EXPECT_GT(valuesOver(choice).size(), 5u);
+}
+
+// Beginner's placement is a chain of searches tried in a fixed order. For
+// each two neighbouring searches, a position where both find points but
+// different ones, and every search before them finds none: only the right
+// order answers the expected points. Player 1 places.
+//   Before the first line: own line, blocking, own double threat, own single
+//   threat, the other side's double threat, three own pieces around an
+//   opposing piece, any free point. (Three opposing pieces around an opposing
+//   one always leave a point that completes an opposing line, which blocking
+//   takes first, so that search never answers here.)
+//   After it: three own around an opposing piece, three opposing around an
+//   opposing piece, three own around a free point, own double threat, own
+//   single threat, the other side's double threat, any free point.
+TEST(BeginnerPlacement, EverySearchComesBeforeTheNextOne) {
+    struct Case {
+        const char* searches;
+        std::vector<int> mine, theirs;
+        bool firstLineMade;
+        std::set<int> expected;
+    };
+    const Case cases[] = {
+        {"own double threat, then own single", {1, 9}, {}, false, {0}},
+        {"own single threat, then their double", {1}, {19, 21}, false, {0, 2, 4, 7}},
+        {"their double threat, then around theirs", {1, 3, 5}, {4, 10, 13, 2}, false, {14}},
+        {"around theirs, then any point", {1, 3, 5}, {4, 18, 13, 0}, false, {7}},
+        {"around theirs, then theirs around theirs", {1, 3, 5}, {4, 19, 18, 20, 16}, true, {7}},
+        {"theirs around theirs, then around a free point", {1, 2, 9}, {19, 18, 20, 16}, true, {22}},
+        {"around a free point, then own double", {1, 2, 9, 13}, {}, true, {21}},
+        {"own double threat, then own single", {1, 9}, {}, true, {0}},
+        {"own single threat, then their double", {1}, {19, 21}, true, {0, 2, 4, 7}},
+        {"their double threat, then any point", {}, {19, 21}, true, {22}},
+    };
+    for (const Case& position : cases) {
+        quietBoard(LEVEL_BEGINNER);
+        for (int cell : position.mine) place({cell}, 1);
+        for (int cell : position.theirs) place({cell}, 2);
+        snapshotFor(1, PHASE_RESETTLEMENT, position.firstLineMade ? 2 : 0);
+        EXPECT_EQ(valuesOver(choice, 40), position.expected)
+            << position.searches << (position.firstLineMade ? ", after the first line" : "");
+    }
 }
 
 TEST(BeginnerMove, IrmaanFirst) {

@@ -2,7 +2,16 @@
 // queued for their own event loops.
 #include <gtest/gtest.h>
 
+#include <netinet/in.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
 #include "app/globals.h"
+#include "settings/config.h"
+#include "upload/hostlookup.h"
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "settings/log.h"
@@ -98,6 +107,41 @@ TEST_F(Dialogs, TheEndScreenReportsOnceClearsTheBoardOnEveryClickAndAnswers) {
     noHand.click(520, 365).start();
     EXPECT_FALSE(vittoria(screen, playerTwo->name));
     EXPECT_EQ(state, STATE_STARTING);
+}
+
+namespace {
+std::atomic<unsigned> screenEarly{0}, screenLate{0};
+
+unsigned screenChecksum() {
+    unsigned sum = 0;
+    const Uint32* pixels = static_cast<const Uint32*>(screen->pixels);
+    for (int i = 0; i < screen->h * screen->pitch / 4; ++i) sum = sum * 31 + pixels[i];
+    return sum;
+}
+
+// A slow name server that never finds the name; it looks at the screen
+// early and late in its wait.
+bool slowResolverWatchingTheScreen(const char*, in_addr&) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    screenEarly = screenChecksum();
+    std::this_thread::sleep_for(std::chrono::milliseconds(450));
+    screenLate = screenChecksum();
+    return false;
+}
+}  // namespace
+
+TEST_F(Dialogs, TheFireworksGoOnWhileTheGameIsReported) {
+    playerTwo->type = HUMAN;
+    IConfig.gameFeedback = 1;
+    setenv("ZELK_UPLOAD_HOST", "collector.example", 1);
+    hostResolver = slowResolverWatchingTheScreen;
+    TimedHand hand(1200);
+    hand.click(400, 365).start();
+    EXPECT_TRUE(vittoria(screen, playerOne->name));
+    hostResolver = systemResolver;
+    unsetenv("ZELK_UPLOAD_HOST");
+    EXPECT_NE(logText().find("Hostname lookup failed collector.example"), std::string::npos);
+    EXPECT_NE(screenEarly, screenLate) << "the end screen stood still during the upload";
 }
 
 TEST_F(Dialogs, ScriptedAnswersSkipTheDrawingButNotTheEffects) {

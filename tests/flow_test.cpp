@@ -96,6 +96,24 @@ protected:
     }
 
     void expectConsistentBoard() { EXPECT_EQ(boardViolation(), ""); }
+
+    // What a click at (x, y) would land on, by name; empty when nothing.
+    static std::string spriteUnder(int x, int y) {
+        auto inside = [x, y](auto* sprite) {
+            return sprite && x >= sprite->getX() && x < sprite->getX() + sprite->getWidth() &&
+                   y >= sprite->getY() && y < sprite->getY() + sprite->getHeight();
+        };
+        for (int i = 0; i < PAWN_COUNT; ++i)
+            if (inside(en_pawn[i])) return "piece " + std::to_string(i);
+        for (int i = 0; i < CELL_COUNT; ++i)
+            if (inside(en_cell[i])) return "point " + std::to_string(i);
+        if (inside(playerOne)) return "player one";
+        if (inside(playerTwo)) return "player two";
+        for (Entity* button : {ebut_redstarts, ebut_greystarts, ebut_readgamerules,
+                               ebut_existthegame, ebut_barud, ebut_dradan})
+            if (inside(button)) return "a button";
+        return "";
+    }
 };
 
 }  // namespace
@@ -258,8 +276,12 @@ TEST_F(TwoPeople, RemovingOnesOwnPieceOrNothingIsRefused) {
     humanRemoves(2);  // its own piece
     EXPECT_STREQ(playerTwo->status, "The pawn is yours or is already empty");
     EXPECT_TRUE(playerTwo->isHitting());
-    clickNow(300, 20);  // no piece there
+    const char* const statusBefore = "before the click on nothing";
+    playerTwo->setStatus(statusBefore);
+    ASSERT_EQ(spriteUnder(300, 20), "");
+    clickNow(300, 20);
     EXPECT_TRUE(playerTwo->isHitting());
+    EXPECT_STREQ(playerTwo->status, statusBefore) << "a click on nothing says nothing";
     EXPECT_EQ(playerOne->pawnsOnBoard, 12);
     EXPECT_EQ(playerTwo->pawnsOnBoard, 12);
 }

@@ -103,13 +103,6 @@ TEST_F(FrameSet, BadFilesAreLoggedAndRefusedWithoutHugeAllocations) {
         EXPECT_NE(bad.init(name), 0) << name;
         bad.release();
     }
-    // A count past an int does not parse: the set loads with no frames.
-    makeSet("huge", "FILES: 2147483648\n0.bmp 1 0 0 0\n");
-    JAnimBase huge = {};
-    EXPECT_EQ(huge.init("huge"), 0);
-    EXPECT_EQ(huge.count, 0);
-    huge.release();
-
     EXPECT_EQ(set.init("no-such-dir"), -1);
     EXPECT_EQ(set.loaded, 0);
     const std::string log = logText();
@@ -119,13 +112,38 @@ TEST_F(FrameSet, BadFilesAreLoggedAndRefusedWithoutHugeAllocations) {
     EXPECT_NE(log.find("ERROR opening file corrupt/broken.png: "), std::string::npos);
 }
 
-TEST_F(FrameSet, AHeaderThatDoesNotParseGivesNoFrames) {
-    makeSet("garbled", "FRAMES 3\n0.bmp 100 0 0 0\n");
-    ASSERT_EQ(set.init("garbled"), 0);
-    EXPECT_EQ(set.count, 0);
-    Entity sprite;
-    sprite.init(&set, screen);
-    EXPECT_FALSE(sprite.hasFrames());
+// The set still loads, empty, as before; but a person replacing the
+// pictures learns from the log why the animation is gone.
+TEST_F(FrameSet, AHeaderThatDoesNotParseGivesNoFramesAndIsLogged) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"garbled", "FRAMES 3\n0.bmp 100 0 0 0\n"},
+        {"commentfirst", "# frames\nFILES: 1\n0.bmp 100 0 0 0\n"},
+        {"empty", ""},
+        {"huge", "FILES: 2147483648\n0.bmp 1 0 0 0\n"},
+    };
+    for (const auto& [name, info] : cases) {
+        makeSet(name, info);
+        JAnimBase garbled = {};
+        ASSERT_EQ(garbled.init(name), 0) << name;
+        EXPECT_EQ(garbled.count, 0) << name;
+        Entity sprite;
+        sprite.init(&garbled, screen);
+        EXPECT_FALSE(sprite.hasFrames()) << name;
+        garbled.release();
+        EXPECT_NE(logText().find(std::string("ERROR opening file ") + name +
+                                 "/info: the first line is not \"FILES: <count>\""),
+                  std::string::npos)
+            << name;
+    }
+}
+
+// Like the catalogue: what is not a plain file is refused without waiting.
+TEST_F(FrameSet, AnInfoThatIsNotAPlainFileIsRefused) {
+    mkdir("fifo", 0755);
+    ASSERT_EQ(mkfifo("fifo/info", 0644), 0);
+    EXPECT_EQ(set.init("fifo"), -1);
+    EXPECT_EQ(set.loaded, 0);
+    EXPECT_NE(logText().find("ERROR opening file fifo/info: not a plain file"), std::string::npos);
 }
 
 TEST_F(FrameSet, FramesAdvanceOnlyAfterTheirPause) {

@@ -92,3 +92,27 @@ TEST(Catalogue, ShippedLanguagesHoldTheMessagesTheGameUses) {
         EXPECT_NE(catalogue.getMessage(10), nullptr) << language;
     }
 }
+
+// Only a plain file is read: a FIFO would wait for a writer and /dev/zero
+// would give one endless line, each holding start-up for ever; a directory
+// reads as nothing. Each is logged and leaves the catalogue empty.
+TEST(Catalogue, WhatIsNotAPlainFileIsRefusedAndLogged) {
+    enterScratchDirectory();
+    writeCatalogue("fifo", "");
+    unlink("languages/fifo/zelk.strings");
+    ASSERT_EQ(mkfifo("languages/fifo/zelk.strings", 0644), 0);
+    mkdir("languages/zero", 0755);
+    ASSERT_EQ(symlink("/dev/zero", "languages/zero/zelk.strings"), 0);
+    mkdir("languages/folder", 0755);
+    mkdir("languages/folder/zelk.strings", 0755);
+    for (const char* language : {"fifo", "zero", "folder"}) {
+        iMessage catalogue;
+        readCatalogue(catalogue, language);
+        for (int id = 0; id < iMessage::capacity; ++id)
+            EXPECT_EQ(catalogue.getMessage(id), nullptr) << language;
+        EXPECT_NE(logText().find(std::string("ERROR opening file languages/") + language +
+                                 "/zelk.strings: "),
+                  std::string::npos)
+            << language;
+    }
+}

@@ -13,5 +13,6 @@ mkdir -p "$work/corpus"
 cp -r "$seeds"/. "$work/corpus/" 2>/dev/null || true
 cd "$work"
 # The target enters a directory of its own: every path it is given is absolute.
-"$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+# Inputs up to 4 KiB, whatever the longest seed.
+"$binary" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
   -artifact_prefix="$origin/$(basename "$binary")-" "$work/corpus"

@@ -1,6 +1,7 @@
 #include "upload/novconnector.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,7 @@
 
 #include "app/globals.h"
 #include "settings/log.h"
+#include "upload/hostlookup.h"
 #include "upload/percentencoding.h"
 #include "upload/replyprinter.h"
 #include "upload/socketclient.h"
@@ -88,7 +90,8 @@ void printReply(SocketClient& client) {
 
 }  // namespace
 
-NOVConnector::NOVConnector() : port(80), request(nullptr) {
+NOVConnector::NOVConnector()
+    : port(80), request(nullptr), exchangeLimit(SocketClient::exchangeLimitMilliseconds) {
     const char* hostOverride = getenv("ZELK_UPLOAD_HOST");
     copyCut(host, hostSize, hostOverride && *hostOverride ? hostOverride : serviceHost);
     parsePort(getenv("ZELK_UPLOAD_PORT"), port);
@@ -127,13 +130,22 @@ void NOVConnector::postGame() {
         ILog.log(3, "Cannot start WSA");
         return;
     }
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(exchangeLimit);
     sockaddr_in address;
-    if (!lookUpIPv4(host, port, address)) {
-        ILog.log(3, "Hostname lookup failed %s", host);
+    const LookupOutcome lookup = lookUpIPv4(host, port, address, deadline, whileWaiting);
+    if (lookup != LookupOutcome::Found) {
+        if (lookup == LookupOutcome::TimedOut)
+            ILog.log(3, "Hostname lookup failed %s: no answer within %d ms", host, exchangeLimit);
+        else
+            ILog.log(3, "Hostname lookup failed %s", host);
         stopSocketLayer();
         return;
     }
-    SocketClient client;
+    // What the lookup left of the exchange's time.
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    SocketClient client(std::max(1, static_cast<int>(left.count())));
+    client.whileWaiting = whileWaiting;
     if (!client.open()) {
         ILog.log(3, "Can't open network socket:  %d", client.lastError());
     } else if (!client.connectTo(address)) {

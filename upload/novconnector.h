@@ -3,6 +3,8 @@
 // printed and logged.
 #pragma once
 
+#include <functional>
+
 class NOVConnector {
 public:
     static const int hostSize = 255;
@@ -28,4 +30,9 @@ public:
     char user[userSize];
     int port;
     char* request;
+    // The whole exchange, the name lookup included, ends within this limit.
+    int exchangeLimit;
+    // Called about once a frame while the exchange waits on the network, so
+    // that the screen it runs under keeps moving.
+    std::function<void()> whileWaiting;
 };

@@ -34,7 +34,7 @@ void prepareInfoForNOVL() {
     gameToPost << IConfig.gameLevel;
 }
 
-void informNOVL() {
+void informNOVL(const std::function<void()>& whileWaiting) {
     if (IConfig.gameFeedback == 0) {
         ILog.log(3, "User does not wish to communicate this game");
         return;
@@ -42,5 +42,6 @@ void informNOVL() {
     if (gameToPost.fail()) return;
     NOVConnector connector;
     connector.setGame(gameToPost.str().c_str(), IConfig.userId.c_str());
+    connector.whileWaiting = whileWaiting;
     connector.postGame();
 }

@@ -4,6 +4,7 @@
 // flags, the first mover of the moving phase, the level, the winner.
 #pragma once
 
+#include <functional>
 #include <sstream>
 
 extern std::stringstream gameToPost;
@@ -14,5 +15,7 @@ void startRecord(int firstPlayerId);
 void recordWinner(int winnerId);
 // Appends the position, the two kinds, the player to move and the level.
 void prepareInfoForNOVL();
-// Sends the record when the configuration allows it.
-void informNOVL();
+// Sends the record when the configuration allows it; `whileWaiting` is
+// called about every 10 ms while the upload waits on the network (it draws
+// a frame of the screen the upload runs under).
+void informNOVL(const std::function<void()>& whileWaiting = {});

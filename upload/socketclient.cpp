@@ -1,38 +1,16 @@
 #include "upload/socketclient.h"
 
-#include <arpa/inet.h>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
-#include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <unistd.h>
 
 namespace {
-
-bool endsWithInvalid(const char* host) {
-    static const char suffix[] = ".invalid";
-    size_t length = strlen(host), suffixLength = sizeof suffix - 1;
-    if (length > 0 && host[length - 1] == '.') --length;  // a fully qualified name
-    return length >= suffixLength &&
-           strncasecmp(host + length - suffixLength, suffix, suffixLength) == 0;
-}
-
-bool resolveName(const char* host, in_addr& result) {
-    if (host[0] == '\0' || endsWithInvalid(host)) return false;
-    addrinfo hints;
-    memset(&hints, 0, sizeof hints);
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (getaddrinfo(host, nullptr, &hints, &found) != 0 || !found) return false;
-    result = reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr;
-    freeaddrinfo(found);
-    return true;
-}
 
 bool setBlocking(int fd, bool blocking) {
     int flags = fcntl(fd, F_GETFL, 0);
@@ -41,34 +19,36 @@ bool setBlocking(int fd, bool blocking) {
     return fcntl(fd, F_SETFL, flags) == 0;
 }
 
-// Waits for a non-blocking connect; 0 or the errno number of its failure.
-int awaitConnection(int fd, int milliseconds) {
+// Waits until `fd` is ready for `events`: 0, ETIMEDOUT after `milliseconds`,
+// or the errno number of a failure. With `whileWaiting` the wait is cut into
+// short polls with a call between them.
+int awaitReady(int fd, short events, int milliseconds, const std::function<void()>& whileWaiting) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    const long slice = whileWaiting ? 10 : milliseconds;
     for (;;) {
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) return ETIMEDOUT;
-        pollfd waiting = {fd, POLLOUT, 0};
-        int ready = poll(&waiting, 1, static_cast<int>(left.count()));
+        pollfd waiting = {fd, events, 0};
+        int ready = poll(&waiting, 1, static_cast<int>(std::min<long>(left.count(), slice)));
         if (ready < 0 && errno == EINTR) continue;
         if (ready < 0) return errno;
-        if (ready == 0) return ETIMEDOUT;
-        int outcome = 0;
-        socklen_t size = sizeof outcome;
-        if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &outcome, &size) != 0) return errno;
-        return outcome;
+        if (ready > 0) return 0;
+        if (whileWaiting) whileWaiting();
     }
 }
 
-}  // namespace
-
-bool lookUpIPv4(const char* host, int port, sockaddr_in& address) {
-    memset(&address, 0, sizeof address);
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    if (inet_pton(AF_INET, host, &address.sin_addr) == 1) return true;
-    return resolveName(host, address.sin_addr);
+// Waits for a non-blocking connect; 0 or the errno number of its failure.
+int awaitConnection(int fd, int milliseconds, const std::function<void()>& whileWaiting) {
+    int waited = awaitReady(fd, POLLOUT, milliseconds, whileWaiting);
+    if (waited != 0) return waited;
+    int outcome = 0;
+    socklen_t size = sizeof outcome;
+    if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &outcome, &size) != 0) return errno;
+    return outcome;
 }
+
+}  // namespace
 
 SocketClient::~SocketClient() {
     close();
@@ -108,6 +88,17 @@ bool SocketClient::limitNextStep() {
     return true;
 }
 
+bool SocketClient::awaitStep(short events) {
+    const int limit = timeForNextStep();
+    int waited = awaitReady(fd, events, limit, whileWaiting);
+    if (waited == 0) return true;
+    // A step cut short to fit the exchange's limit ran out of the exchange's
+    // time, not its own.
+    if (waited == ETIMEDOUT) waited = limit < timeoutMilliseconds ? ETIMEDOUT : EAGAIN;
+    error = waited;
+    return false;
+}
+
 bool SocketClient::open() {
     close();
     deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(exchangeLimit);
@@ -130,7 +121,7 @@ bool SocketClient::connectTo(const sockaddr_in& address) {
     if (!setBlocking(fd, false)) return fail();
     int outcome = 0;
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        outcome = errno == EINPROGRESS ? awaitConnection(fd, timeForNextStep()) : errno;
+        outcome = errno == EINPROGRESS ? awaitConnection(fd, timeForNextStep(), whileWaiting) : errno;
     }
     if (outcome != 0) {
         error = outcome;
@@ -141,6 +132,7 @@ bool SocketClient::connectTo(const sockaddr_in& address) {
 
 ssize_t SocketClient::send(const char* bytes, size_t count) {
     if (!limitNextStep()) return -1;
+    if (!awaitStep(POLLOUT)) return -1;
     ssize_t taken;
     do {
         taken = ::send(fd, bytes, count, MSG_NOSIGNAL);
@@ -151,6 +143,7 @@ ssize_t SocketClient::send(const char* bytes, size_t count) {
 
 ssize_t SocketClient::receive(char* buffer, size_t capacity) {
     if (!limitNextStep()) return -1;
+    if (!awaitStep(POLLIN)) return -1;
     ssize_t got;
     do {
         got = ::recv(fd, buffer, capacity, 0);

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <netinet/in.h>
 #include <sys/types.h>
 
@@ -16,11 +17,6 @@
 // upload reads the same on every platform.
 inline bool startSocketLayer() { return true; }
 inline void stopSocketLayer() {}
-
-// A dotted IPv4 text is taken as it stands, without any lookup; otherwise
-// the first IPv4 address the resolver gives. Names under ".invalid" never
-// resolve, so they fail at once without asking the resolver.
-bool lookUpIPv4(const char* host, int port, sockaddr_in& address);
 
 class SocketClient {
 public:
@@ -49,6 +45,10 @@ public:
 
     int lastError() const { return error; }
 
+    // Called about every 10 ms while a step waits on the network, so that
+    // the screen the exchange runs under keeps moving.
+    std::function<void()> whileWaiting;
+
 private:
     bool fail();
     void noteFailure();  // after a send or receive failed
@@ -58,6 +58,10 @@ private:
     // Sets the socket's send and receive limits to timeForNextStep(); false
     // (ETIMEDOUT) when no time is left.
     bool limitNextStep();
+    // Waits, within the next step's time, until the socket is ready for
+    // `events`; false with the error kept (EAGAIN when the step's time ran
+    // out, ETIMEDOUT when the exchange's did).
+    bool awaitStep(short events);
 
     int exchangeLimit;
     std::chrono::steady_clock::time_point deadline;

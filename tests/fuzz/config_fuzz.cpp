@@ -30,7 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         first.playerOneType != second.playerOneType || first.playerTwoType != second.playerTwoType ||
         first.userId != second.userId || first.gameLevel != second.gameLevel ||
         first.gameFeedback != second.gameFeedback || first.language != second.language ||
-        first.backgroundRed != second.backgroundRed || first.showStartingHint != second.showStartingHint)
+        first.backgroundRed != second.backgroundRed || first.backgroundGreen != second.backgroundGreen ||
+        first.backgroundBlue != second.backgroundBlue ||
+        first.showStartingHint != second.showStartingHint)
         abort();
     return 0;
 }

@@ -8,8 +8,10 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "app/globals.h"
 #include "app/mainloop.h"
 #include "app/workdir.h"
+#include "rules/queries.h"
 #include "settings/log.h"
 
 namespace fs = std::filesystem;
@@ -54,11 +56,17 @@ bool fileExists(const std::string& path) {
 }
 
 void startHeadlessGame(bool copyResources) {
+    // A game still running from an earlier start in this process is shut
+    // down first, so that nothing it built is lost unreleased.
+    if (screen) stopHeadlessGame();
     enterScratchDirectory(copyResources);
     startHeadlessGameHere();
 }
 
 void startHeadlessGameHere() {
+    // The program never turns its thinking frames off; a case that did must
+    // not leave them off for the next case run in the same process.
+    drawThinkingFrames = true;
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ASSERT_EQ(startUp(), 0);
