@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstring>
 
+#include "bot/endgames.h"
 #include "bot/evaluate.h"
 
 namespace engine {
@@ -144,6 +145,7 @@ int Searcher::negamax(const Position& position, int depth, int alpha, int beta, 
     if (ply >= 250) return evaluate(position);
     path[ply] = key;
     if (ply > 0 && position.phase == MOVING && !position.mustRemove && repeats(key, ply)) return 0;
+    if (ply > 0 && endgames && endgames->covers(position)) return endgameScore(endgames->value(position), ply);
     if (depth <= 0 && !position.mustRemove) return evaluate(position);
 
     Move tableMove;
@@ -224,6 +226,7 @@ SearchResult Searcher::search(const Position& root, const SearchLimits& limits,
                               const std::vector<uint64_t>& history) {
     SearchResult result;
     gameHistory = history;
+    endgames = endgameTables();
     nodes = 0;
     aborted = false;
     startTicks = nowMilliseconds();
