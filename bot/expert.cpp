@@ -41,7 +41,9 @@ Decision ExpertPlayer::decide(const Position& root, const SearchLimits& limits) 
         if (root.phase == PLACING && root.toPlace[0] + root.toPlace[1] >= 23) searcher.clear();
     }
     const EndgameTables* tables = endgameTables();
-    if (tables && tables->covers(root)) {
+    // A position the tables hold as unreachable (a safe route the board
+    // does not bear out) is left to the search.
+    if (tables && tables->covers(root) && tables->value(root) != NO_POSITION) {
         if (!root.mustRemove) seenPositions.push_back(positionKey(root));
         return byTables(*tables, root);
     }

@@ -145,7 +145,10 @@ int Searcher::negamax(const Position& position, int depth, int alpha, int beta, 
     if (ply >= 250) return evaluate(position);
     path[ply] = key;
     if (ply > 0 && position.phase == MOVING && !position.mustRemove && repeats(key, ply)) return 0;
-    if (ply > 0 && endgames && endgames->covers(position)) return endgameScore(endgames->value(position), ply);
+    if (ply > 0 && endgames && endgames->covers(position)) {
+        const EndgameValue value = endgames->value(position);
+        if (value != NO_POSITION) return endgameScore(value, ply);
+    }
     if (depth <= 0 && !position.mustRemove) return evaluate(position);
 
     Move tableMove;
