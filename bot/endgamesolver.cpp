@@ -86,7 +86,7 @@ bool solveEndgames(EndgameTables& tables, const std::function<void(const std::st
                    const std::function<bool()>& stop) {
     const int most = tables.most();
     int longestBelow = 0;
-    for (int total = 2 * ENDGAME_FEWEST; total <= 2 * most; ++total) {
+    for (int total = 2 * ENDGAME_FEWEST; total <= tables.mostTotal(); ++total) {
         const auto started = std::chrono::steady_clock::now();
         std::vector<Pending> group;
         for (int own = ENDGAME_FEWEST; own <= most; ++own)

@@ -16,7 +16,8 @@ struct SolveCounts {
     int longest = 0;  // turns, over won and lost
 };
 
-// Fills `tables` for 3 up to tables.most() pieces a side. `progress` hears
+// Fills `tables` for 3 up to tables.most() pieces a side, at most
+// tables.mostTotal() in all. `progress` hears
 // a line after each pass; `stop` is polled between passes and ends the
 // build unfinished when it turns true. False when stopped.
 bool solveEndgames(EndgameTables& tables, const std::function<void(const std::string&)>& progress,

@@ -7,7 +7,7 @@ namespace engine {
 
 namespace {
 
-const char MAGIC[8] = {'Z', 'E', 'L', 'K', 'E', 'G', '0', '1'};
+const char MAGIC[8] = {'Z', 'E', 'L', 'K', 'E', 'G', '0', '2'};
 
 // A number to order values by: higher is better for the side to act.
 int rank(EndgameValue value) {
@@ -18,7 +18,8 @@ int rank(EndgameValue value) {
 
 }  // namespace
 
-EndgameTables::EndgameTables(int most) : mostPieces(most) {}
+EndgameTables::EndgameTables(int most, int mostTotal)
+    : mostPieces(most), totalPieces(mostTotal > 0 ? mostTotal : 2 * most) {}
 
 bool EndgameTables::covers(const Position& position) const {
     return position.phase == MOVING && covers(position.count(position.side), position.count(1 - position.side));
@@ -60,11 +61,11 @@ bool EndgameTables::save(const std::string& path) const {
     FILE* file = std::fopen(partial.c_str(), "wb");
     if (!file) return false;
     bool ok = std::fwrite(MAGIC, 1, sizeof MAGIC, file) == sizeof MAGIC;
-    const uint8_t most = static_cast<uint8_t>(mostPieces);
-    ok = ok && std::fwrite(&most, 1, 1, file) == 1;
+    const uint8_t limits[2] = {static_cast<uint8_t>(mostPieces), static_cast<uint8_t>(totalPieces)};
+    ok = ok && std::fwrite(limits, 1, 2, file) == 2;
     for (int own = ENDGAME_FEWEST; own <= mostPieces; ++own)
         for (int theirs = ENDGAME_FEWEST; theirs <= mostPieces; ++theirs)
-            for (int safe = 0; safe < 2; ++safe) {
+            for (int safe = 0; safe < 2 && covers(own, theirs); ++safe) {
                 const auto& data = values[safe][own][theirs];
                 ok = ok && std::fwrite(data.data(), 1, data.size(), file) == data.size();
             }
@@ -78,19 +79,22 @@ bool EndgameTables::load(const std::string& path) {
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
     char magic[sizeof MAGIC];
-    uint8_t most = 0;
+    uint8_t limits[2] = {0, 0};
     bool ok = std::fread(magic, 1, sizeof magic, file) == sizeof magic && std::memcmp(magic, MAGIC, sizeof MAGIC) == 0 &&
-              std::fread(&most, 1, 1, file) == 1 && most >= ENDGAME_FEWEST && most <= ENDGAME_MOST;
-    for (int own = ENDGAME_FEWEST; ok && own <= most; ++own)
-        for (int theirs = ENDGAME_FEWEST; ok && theirs <= most; ++theirs)
-            for (int safe = 0; ok && safe < 2; ++safe) {
+              std::fread(limits, 1, 2, file) == 2 && limits[0] >= ENDGAME_FEWEST && limits[0] <= ENDGAME_MOST &&
+              limits[1] >= 2 * ENDGAME_FEWEST && limits[1] <= 2 * limits[0];
+    mostPieces = ok ? limits[0] : 0;
+    totalPieces = ok ? limits[1] : 0;
+    for (int own = ENDGAME_FEWEST; ok && own <= mostPieces; ++own)
+        for (int theirs = ENDGAME_FEWEST; ok && theirs <= mostPieces; ++theirs)
+            for (int safe = 0; ok && safe < 2 && covers(own, theirs); ++safe) {
                 auto& data = values[safe][own][theirs];
                 data.resize(sliceShape(own, theirs).size());
                 ok = std::fread(data.data(), 1, data.size(), file) == data.size();
             }
     ok = ok && std::fgetc(file) == EOF;
     std::fclose(file);
-    mostPieces = ok ? most : 0;
+    if (!ok) mostPieces = totalPieces = 0;
     if (!ok)
         for (auto& bySafe : values)
             for (auto& byOwn : bySafe)

@@ -1,5 +1,5 @@
 // The solved endgames: every moving-phase position with 3 up to `most`
-// pieces a side, won, lost or drawn for the side to act, with the number of
+// pieces a side (and at most `mostTotal` in all), won, lost or drawn for the side to act, with the number of
 // turns to the end (a step and the removal it earns are one turn, and so is
 // each step of a safe route). Built by the solver, saved to and read from a
 // file of its own; probed by the Expert and the Novice.
@@ -30,10 +30,13 @@ inline EndgameValue lost(int turns) { return static_cast<EndgameValue>(turns + L
 
 class EndgameTables {
 public:
-    explicit EndgameTables(int most = 0);
+    // `mostTotal` 0: every slice up to `most` a side.
+    explicit EndgameTables(int most = 0, int mostTotal = 0);
     int most() const { return mostPieces; }
+    int mostTotal() const { return totalPieces; }
     bool covers(int own, int theirs) const {
-        return own >= ENDGAME_FEWEST && theirs >= ENDGAME_FEWEST && own <= mostPieces && theirs <= mostPieces;
+        return own >= ENDGAME_FEWEST && theirs >= ENDGAME_FEWEST && own <= mostPieces && theirs <= mostPieces &&
+               own + theirs <= totalPieces;
     }
     bool covers(const Position& position) const;
     // For the side to act with `own` against `theirs`.
@@ -56,6 +59,7 @@ public:
 
 private:
     int mostPieces;
+    int totalPieces;
     std::vector<EndgameValue> values[2][ENDGAME_MOST + 1][ENDGAME_MOST + 1];
 };
 

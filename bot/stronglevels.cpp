@@ -36,8 +36,8 @@ void reportEndgameTables() {
     reported = true;
     const engine::EndgameTables* tables = engine::endgameTables();
     if (tables)
-        ILog.log(1, "Endgame tables: %s (3 to %d pieces a side)", engine::endgameTablesSource().c_str(),
-                 tables->most());
+        ILog.log(1, "Endgame tables: %s (3 to %d pieces a side, at most %d in all)",
+                 engine::endgameTablesSource().c_str(), tables->most(), tables->mostTotal());
     else
         ILog.log(1, "Endgame tables: none found");
 }

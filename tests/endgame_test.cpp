@@ -170,6 +170,7 @@ TEST(EndgameTables, WrittenAndReadBackWholeOrNotAtAll) {
     EndgameTables read;
     ASSERT_TRUE(read.load(path));
     EXPECT_EQ(read.most(), 3);
+    EXPECT_EQ(read.mostTotal(), 6);
     EXPECT_EQ(read.slice(false, 3, 3), tables.slice(false, 3, 3));
     EXPECT_EQ(read.slice(true, 3, 3), tables.slice(true, 3, 3));
     // A file cut short is refused and leaves nothing covered.
@@ -183,4 +184,15 @@ TEST(EndgameTables, WrittenAndReadBackWholeOrNotAtAll) {
     EXPECT_FALSE(cut.load(path));
     EXPECT_FALSE(cut.covers(3, 3));
     std::remove(path.c_str());
+}
+
+TEST(EndgameTables, ALimitOnAllPiecesLeavesOutTheLargerSlices) {
+    const EndgameTables tables(5, 8);
+    EXPECT_TRUE(tables.covers(3, 5));
+    EXPECT_TRUE(tables.covers(5, 3));
+    EXPECT_TRUE(tables.covers(4, 4));
+    EXPECT_FALSE(tables.covers(4, 5));
+    EXPECT_FALSE(tables.covers(5, 5));
+    EXPECT_FALSE(tables.covers(2, 5));
+    EXPECT_EQ(EndgameTables(4).mostTotal(), 8);
 }

@@ -18,7 +18,7 @@ for _ in $(seq 100); do
 done
 line=$(grep -m 1 "Endgame tables:" "$WORK/log.txt") || fail "the Expert did not look for its tables"
 case "$line" in
-  *"endgames.zdb (3 to 4 pieces a side)"*) ;;
+  *"endgames.zdb (3 to "*" pieces a side, at most "*" in all)"*) ;;
   *) fail "the tables were not read: $line" ;;
 esac
 for _ in $(seq 80); do

@@ -47,6 +47,7 @@ std::vector<Drawn> drawPositions(const EndgameTables& tables, int count, std::mt
     std::vector<Where> all;
     for (int own = ENDGAME_FEWEST; own <= tables.most(); ++own)
         for (int theirs = ENDGAME_FEWEST; theirs <= tables.most(); ++theirs) {
+            if (!tables.covers(own, theirs)) continue;
             const auto& values = tables.slice(false, own, theirs);
             for (uint64_t index = 0; index < values.size(); ++index)
                 if (wanted(values[index], minTurns)) all.push_back({own, theirs, index});
@@ -163,7 +164,8 @@ int main(int argc, char** argv) {
         expertTables = &smaller;
     }
     std::mt19937 random(options.seed);
-    std::printf("tables %s (3 to %d pieces a side), %s, think-ms %s\n", options.tables.c_str(), tables.most(),
+    std::printf("tables %s (3 to %d pieces a side, %d in all), %s, think-ms %s\n", options.tables.c_str(),
+                tables.most(), tables.mostTotal(),
                 options.searchOnly ? "Expert's search alone" : "Expert with the tables",
                 options.thinkMs > 0 ? std::to_string(options.thinkMs).c_str() : "the game's own");
 
