@@ -75,10 +75,6 @@ Index::Index() {
 
 }  // namespace
 
-uint32_t binomial(int n, int k) {
-    return k < 0 || k > n ? 0 : index().choose[n][k];
-}
-
 SliceShape sliceShape(int mover, int other) {
     const Index& built = index();
     SliceShape shape;

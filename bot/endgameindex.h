@@ -32,6 +32,4 @@ Points classSet(int count, uint32_t cls);
 // The `rank`-th set of `count` points among `free` (in the order indices use).
 Points nthSubset(Points free, int count, uint32_t rank);
 
-uint32_t binomial(int n, int k);
-
 }  // namespace engine
