@@ -3,9 +3,31 @@
 #include <algorithm>
 #include <sstream>
 
+#include "bot/endgames.h"
 #include "bot/transposition.h"
 
 namespace engine {
+
+namespace {
+
+// Inside the tables the Expert plays their move: a win is taken by the
+// shortest way, a loss put off as long as it can be, a draw kept.
+Decision byTables(const EndgameTables& tables, const Position& root) {
+    EndgameValue value;
+    Decision decision;
+    decision.move = bestByTables(tables, root, value);
+    decision.found = value != NO_POSITION;
+    std::ostringstream report;
+    report << "expert: endgame tables, ";
+    if (isWon(value)) report << "won in " << turnsLeft(value) << " turns";
+    else if (isLost(value)) report << "lost in " << turnsLeft(value) << " turns";
+    else report << "drawn";
+    report << ", score " << endgameScore(value, 0) << ", line " << describe(decision.move);
+    decision.report = report.str();
+    return decision;
+}
+
+}  // namespace
 
 void ExpertPlayer::newGame() {
     seenPositions.clear();
@@ -17,6 +39,13 @@ Decision ExpertPlayer::decide(const Position& root, const SearchLimits& limits) 
         // A new game, or one not yet moving: nothing earlier can repeat.
         seenPositions.clear();
         if (root.phase == PLACING && root.toPlace[0] + root.toPlace[1] >= 23) searcher.clear();
+    }
+    const EndgameTables* tables = endgameTables();
+    // A position the tables hold as unreachable (a safe route the board
+    // does not bear out) is left to the search.
+    if (tables && tables->covers(root) && tables->value(root) != NO_POSITION) {
+        if (!root.mustRemove) seenPositions.push_back(positionKey(root));
+        return byTables(*tables, root);
     }
     SearchResult result = searcher.search(root, limits, seenPositions);
     if (root.phase == MOVING && !root.mustRemove) seenPositions.push_back(positionKey(root));

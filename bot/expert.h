@@ -1,5 +1,6 @@
 // The Expert level: a search of the position on the screen within the
-// time limit, with the game's earlier positions counted for repetition.
+// time limit, with the game's earlier positions counted for repetition;
+// in a position the endgame tables cover, the move they choose.
 #pragma once
 
 #include <cstdint>

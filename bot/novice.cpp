@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/helpers.h"
+#include "bot/endgames.h"
 #include "bot/evaluate.h"
 #include "bot/search.h"
 
@@ -24,6 +25,11 @@ int lookAhead(const Position& position, int depth, int alpha, int beta, int ply,
     ++nodes;
     if (position.phase == OVER)
         return position.winner == position.side ? WIN_SCORE - ply : -(WIN_SCORE - ply);
+    const EndgameTables* tables = endgameTables();
+    if (tables && tables->covers(position)) {
+        const EndgameValue value = tables->value(position);
+        if (value != NO_POSITION) return endgameScore(value, ply);
+    }
     if (depth <= 0 && !position.mustRemove) return evaluate(position);
     MoveList list;
     generateMoves(position, list);

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstring>
 
+#include "bot/endgames.h"
 #include "bot/evaluate.h"
 
 namespace engine {
@@ -21,6 +22,10 @@ const int INFINITE_SCORE = WIN_SCORE + 1000;
 // Scores at the edge of winning carry the distance, so a nearer win is preferred.
 bool isMateScore(int score) {
     return score > WIN_SCORE - 1000 || score < -WIN_SCORE + 1000;
+}
+
+int mateDistance(int score) {
+    return WIN_SCORE - (score < 0 ? -score : score);
 }
 
 int toTable(int score, int ply) {
@@ -140,12 +145,19 @@ int Searcher::negamax(const Position& position, int depth, int alpha, int beta, 
     if (ply >= 250) return evaluate(position);
     path[ply] = key;
     if (ply > 0 && position.phase == MOVING && !position.mustRemove && repeats(key, ply)) return 0;
+    if (ply > 0 && endgames && endgames->covers(position)) {
+        const EndgameValue value = endgames->value(position);
+        if (value != NO_POSITION) return endgameScore(value, ply);
+    }
     if (depth <= 0 && !position.mustRemove) return evaluate(position);
 
     Move tableMove;
     if (const TableEntry* entry = table.probe(key)) {
         tableMove = entry->best;
-        if (ply > 0 && entry->depth >= depth) {
+        // Not next to the root: an entry's score was found along another
+        // path of the game, blind to the earlier positions this line may
+        // return to, and a winning side that trusts it walks in circles.
+        if (ply > 1 && entry->depth >= depth) {
             int score = fromTable(entry->score, ply);
             if (entry->bound == BOUND_EXACT) return score;
             if (entry->bound == BOUND_LOWER && score >= beta) return score;
@@ -183,9 +195,14 @@ int Searcher::negamax(const Position& position, int depth, int alpha, int beta, 
             break;
         }
     }
-    const Bound bound = bestScore <= originalAlpha ? BOUND_UPPER
-                        : bestScore >= beta        ? BOUND_LOWER
-                                                   : BOUND_EXACT;
+    Bound bound = bestScore <= originalAlpha ? BOUND_UPPER
+                  : bestScore >= beta        ? BOUND_LOWER
+                                             : BOUND_EXACT;
+    // A win found here is one at least this near: a nearer one may lie past
+    // the depth searched or behind another entry's bound. Kept as exact, it
+    // would stop later searches at the first win they meet, however far.
+    if (bound == BOUND_EXACT && bestScore > WIN_SCORE - 1000) bound = BOUND_LOWER;
+    if (bound == BOUND_EXACT && bestScore < -WIN_SCORE + 1000) bound = BOUND_UPPER;
     table.store(key, depth, toTable(bestScore, ply), bound, bestMove);
     return bestScore;
 }
@@ -212,6 +229,7 @@ SearchResult Searcher::search(const Position& root, const SearchLimits& limits,
                               const std::vector<uint64_t>& history) {
     SearchResult result;
     gameHistory = history;
+    endgames = endgameTables();
     nodes = 0;
     aborted = false;
     startTicks = nowMilliseconds();
@@ -238,7 +256,9 @@ SearchResult Searcher::search(const Position& root, const SearchLimits& limits,
         result.best = rootBest;
         result.score = score;
         result.depth = depth;
-        if (isMateScore(score)) break;
+        // A win or loss within the depth searched is the nearest there is;
+        // one beyond it may still come nearer with the next iteration.
+        if (isMateScore(score) && depth >= mateDistance(score)) break;
         const int elapsed = static_cast<int>(nowMilliseconds() - startTicks);
         if (elapsed >= limits.softMilliseconds) break;
         // An iteration that would be cut off by the hard limit is time

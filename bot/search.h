@@ -1,14 +1,16 @@
 // The Expert's search: iterative deepening alpha-beta (negamax) over the
 // compact position, with a transposition table, move ordering (the table's
 // move, removals and lines first, killer moves, history), repetition as a
-// draw, and a time limit it checks itself. A removal is a ply of the same
-// side and costs no depth, so a line's consequence is always seen.
+// draw, the endgame tables' values where they apply, and a time limit it
+// checks itself. A removal is a ply of the same side and costs no depth, so
+// a line's consequence is always seen.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "bot/endgametables.h"
 #include "bot/position.h"
 #include "bot/transposition.h"
 
@@ -52,6 +54,7 @@ private:
     std::vector<Move> lineFrom(const Position& root, Move first);
 
     TranspositionTable table;
+    const EndgameTables* endgames = nullptr;  // exact values at the leaves they cover
     Move killers[128][2];
     int historyScore[2][25][25];
     uint64_t path[256];

@@ -1,9 +1,11 @@
 #include "bot/stronglevels.h"
 
+#include "bot/endgames.h"
 #include "bot/game.h"
 #include "bot/livegame.h"
 #include "rules/board.h"
 #include "rules/queries.h"
+#include "settings/log.h"
 #include "sprites/player.h"
 
 namespace {
@@ -25,6 +27,19 @@ bool fits(const engine::Move& move, StrongLevels::Task task) {
             return move.isRemoval();
     }
     return false;
+}
+
+// Once a run, where the endgame tables came from (read on first use).
+void reportEndgameTables() {
+    static bool reported = false;
+    if (reported) return;
+    reported = true;
+    const engine::EndgameTables* tables = engine::endgameTables();
+    if (tables)
+        ILog.log(1, "Endgame tables: %s (3 to %d pieces a side, at most %d in all)",
+                 engine::endgameTablesSource().c_str(), tables->most(), tables->mostTotal());
+    else
+        ILog.log(1, "Endgame tables: none found");
 }
 
 }  // namespace
@@ -51,6 +66,7 @@ bool StrongLevels::decide(int level, Task task, int& cell, int& from, int& to, s
     iPlayer* thinker = currentPlayer;
     const PlayerStates before = thinker ? thinker->getState() : WAITING;
     if (thinker) thinker->setState(THINKING);
+    reportEndgameTables();
     engine::Decision decision;
     if (level == LEVEL_EXPERT) {
         limits.tick = showThinking;

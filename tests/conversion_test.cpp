@@ -1,0 +1,216 @@
+// The Expert converting won endgames against the tables' best defence: by
+// the shortest way inside the tables, never back into an earlier position
+// while it knows it wins, draws held, losses put off; the search meeting
+// the tables at its leaves; the Novice probing them too.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "bot/endgames.h"
+#include "bot/endgamesolver.h"
+#include "bot/evaluate.h"
+#include "bot/expert.h"
+#include "bot/novice.h"
+#include "bot/transposition.h"
+
+using namespace engine;
+
+namespace {
+
+const EndgameTables& solvedThrees() {
+    static EndgameTables tables(3);
+    static const bool solved = solveEndgames(tables, nullptr);
+    EXPECT_TRUE(solved);
+    return tables;
+}
+
+Position movingPosition(Points own, Points theirs) {
+    Position position;
+    position.pieces[0] = own;
+    position.pieces[1] = theirs;
+    position.toPlace[0] = position.toPlace[1] = 0;
+    position.phase = MOVING;
+    position.removalsDone = 3;
+    rehash(position);
+    return position;
+}
+
+// 24 characters for points 0-23: '1' player one, '2' player two, '.' empty.
+Position boardPosition(const std::string& board, int side) {
+    Position position = movingPosition(0, 0);
+    for (int point = 0; point < 24; ++point) {
+        if (board[point] == '1') position.pieces[0] |= 1u << point;
+        if (board[point] == '2') position.pieces[1] |= 1u << point;
+    }
+    position.side = static_cast<uint8_t>(side);
+    rehash(position);
+    return position;
+}
+
+int reportedScore(const std::string& report) {
+    const size_t at = report.find("score ");
+    return at == std::string::npos ? 0 : std::stoi(report.substr(at + 6));
+}
+
+bool winning(int score) {
+    return score > WIN_SCORE - 1000;
+}
+
+// Every `step`-th normal 3-against-3 position whose value passes `wanted`.
+template <typename Wanted>
+std::vector<Position> positionsWhere(const EndgameTables& tables, Wanted wanted, int step) {
+    std::vector<Position> found;
+    const SliceShape shape = sliceShape(3, 3);
+    const auto& values = tables.slice(false, 3, 3);
+    int seen = 0;
+    for (uint64_t index = 0; index < values.size(); ++index) {
+        if (!wanted(values[index]) || seen++ % step) continue;
+        const Points own = classSet(3, static_cast<uint32_t>(index / shape.otherSets));
+        found.push_back(movingPosition(own, nthSubset(~own & Position::ALL_POINTS, 3,
+                                                      static_cast<uint32_t>(index % shape.otherSets))));
+    }
+    return found;
+}
+
+struct Outcome {
+    int winner = -1;
+    int expertTurns = 0;
+    int repeatsWhileWinning = 0;
+};
+
+// The Expert is side 0; side 1 plays the tables' best move.
+Outcome playAgainstTables(const EndgameTables& tables, Position position, int turnLimit,
+                          const SearchLimits& limits = SearchLimits()) {
+    ExpertPlayer expert;
+    std::vector<uint64_t> seen;
+    Outcome outcome;
+    while (position.phase != OVER && outcome.expertTurns <= turnLimit) {
+        Move move;
+        if (position.side == 0) {
+            const Decision decision = expert.decide(position, limits);
+            if (!position.mustRemove) {
+                ++outcome.expertTurns;
+                const uint64_t key = positionKey(position);
+                const bool wins = isWon(tables.value(position)) || winning(reportedScore(decision.report));
+                if (wins && std::count(seen.begin(), seen.end(), key)) ++outcome.repeatsWhileWinning;
+                seen.push_back(key);
+            }
+            move = decision.move;
+        } else {
+            EndgameValue value;
+            move = bestByTables(tables, position, value);
+        }
+        play(position, move);
+    }
+    outcome.winner = position.phase == OVER ? position.winner : -1;
+    return outcome;
+}
+
+}  // namespace
+
+TEST(Conversion, InsideTheTablesTheExpertWinsByTheShortestWayAndNeverRepeats) {
+    const EndgameTables& tables = solvedThrees();
+    useEndgameTables(&tables);
+    const auto longWins = positionsWhere(tables, [](EndgameValue v) { return isWon(v) && turnsLeft(v) >= 25; }, 40);
+    ASSERT_GE(longWins.size(), 10u);
+    for (const Position& start : longWins) {
+        const int distance = turnsLeft(tables.value(start));
+        const Outcome outcome = playAgainstTables(tables, start, distance);
+        EXPECT_EQ(outcome.winner, 0) << start.pieces[0] << " v " << start.pieces[1];
+        EXPECT_EQ(outcome.expertTurns, (distance + 1) / 2) << "won in " << distance << " turns";
+        EXPECT_EQ(outcome.repeatsWhileWinning, 0);
+    }
+}
+
+TEST(Conversion, InsideTheTablesTheExpertHoldsDrawsAndPutsOffLosses) {
+    const EndgameTables& tables = solvedThrees();
+    useEndgameTables(&tables);
+    for (const Position& start : positionsWhere(tables, [](EndgameValue v) { return v == DRAWN; }, 2000))
+        EXPECT_NE(playAgainstTables(tables, start, 60).winner, 1) << start.pieces[0] << " v " << start.pieces[1];
+    for (const Position& start :
+         positionsWhere(tables, [](EndgameValue v) { return isLost(v) && turnsLeft(v) >= 20; }, 40)) {
+        const Outcome outcome = playAgainstTables(tables, start, 100);
+        EXPECT_EQ(outcome.winner, 1);
+        EXPECT_EQ(outcome.expertTurns, turnsLeft(tables.value(start)) / 2);
+    }
+}
+
+TEST(Conversion, TheSearchAloneTakesTheNearestWinItSeesAndSaysWhatItPlays) {
+    const EndgameTables& tables = solvedThrees();
+    useEndgameTables(nullptr);
+    // Wins of 5 to 9 turns: the search sees them whole.
+    const auto nearWins = positionsWhere(
+        tables, [](EndgameValue v) { return isWon(v) && turnsLeft(v) >= 5 && turnsLeft(v) <= 9; }, 3000);
+    ASSERT_GE(nearWins.size(), 5u);
+    SearchLimits limits;
+    limits.softMilliseconds = 2000;  // deep enough to see the whole win, whatever the machine's load
+    limits.hardMilliseconds = 4000;
+    for (const Position& start : nearWins) {
+        const int distance = turnsLeft(tables.value(start));
+        const Outcome outcome = playAgainstTables(tables, start, distance + 4, limits);
+        EXPECT_EQ(outcome.winner, 0) << start.pieces[0] << " v " << start.pieces[1];
+        EXPECT_LE(outcome.expertTurns, (distance + 1) / 2 + 1) << "won in " << distance << " turns";
+        EXPECT_EQ(outcome.repeatsWhileWinning, 0);
+    }
+}
+
+TEST(Conversion, TheSearchMeetsTheTablesAtItsLeavesAndTheNoviceProbesThem) {
+    const EndgameTables& tables = solvedThrees();
+    useEndgameTables(&tables);
+    // 3 against 4, not in the tables: 9-10 completes 3-10-18, and the
+    // best removal leaves a 3-against-3 position the tables call won.
+    Position position = boardPosition("...1.....1..2..2..1...22", 0);
+    ASSERT_FALSE(tables.covers(position));
+    Position afterLine = position;
+    play(afterLine, Move{9, 10});
+    ASSERT_TRUE(afterLine.mustRemove);
+    ASSERT_TRUE(isWon(tables.value(afterLine)));
+    const Decision expert = ExpertPlayer().decide(position, SearchLimits());
+    const Decision novice = NovicePlayer().decide(position);
+    useEndgameTables(nullptr);
+    const Decision alone = ExpertPlayer().decide(position, SearchLimits());
+    EXPECT_TRUE(winning(reportedScore(expert.report))) << expert.report;
+    EXPECT_EQ(describe(expert.move), "9-10") << expert.report;
+    EXPECT_EQ(describe(alone.move), "9-10") << alone.report;
+    EXPECT_EQ(describe(novice.move), describe(expert.move)) << novice.report << " / " << expert.report;
+}
+
+TEST(Conversion, APositionTheTablesNeverReachIsLeftToTheSearch) {
+    const EndgameTables& tables = solvedThrees();
+    useEndgameTables(&tables);
+    // A safe route although the other side could step: not a position of the game.
+    Position position = movingPosition(1u << 0 | 1u << 4 | 1u << 20, 1u << 9 | 1u << 16 | 1u << 23);
+    position.safeRoute = true;
+    ASSERT_EQ(tables.value(position), NO_POSITION);
+    const Decision decision = ExpertPlayer().decide(position, SearchLimits());
+    EXPECT_TRUE(decision.found);
+    EXPECT_NE(decision.report.find("depth"), std::string::npos) << decision.report;
+    EXPECT_TRUE(NovicePlayer().decide(position).found);
+}
+
+TEST(Conversion, ExpertAgainstExpertNeverRepeatsWhileItSaysItWins) {
+    useEndgameTables(nullptr);
+    // Player two to move, won for it with best play.
+    Position position = boardPosition("1.1..22..21...221....1..", 1);
+    ExpertPlayer players[2];
+    SearchLimits limits;
+    limits.softMilliseconds = 20;
+    std::vector<uint64_t> seen[2];
+    int plies = 0;
+    for (; plies < 300 && position.phase != OVER; ++plies) {
+        const int side = position.side;
+        const Decision decision = players[side].decide(position, limits);
+        ASSERT_TRUE(decision.found);
+        if (!position.mustRemove) {
+            const uint64_t key = positionKey(position);
+            if (winning(reportedScore(decision.report)))
+                EXPECT_EQ(std::count(seen[side].begin(), seen[side].end(), key), 0)
+                    << "ply " << plies << ": " << decision.report;
+            seen[side].push_back(key);
+        }
+        play(position, decision.move);
+    }
+    EXPECT_EQ(position.phase, OVER) << "no result after " << plies << " plies";
+}
