@@ -24,18 +24,12 @@
 
 namespace {
 
-class AgainstTheComputer : public testing::Test {
+class AgainstTheComputer : public GameFlowTest {
 protected:
     void SetUp() override {
-        startHeadlessGame();
+        startGameShell(HUMAN, COMPUTER);
         logEverything();
-        paceFrames = false;
-        drawThinkingFrames = false;
-        playerOne->type = HUMAN;
-        playerTwo->type = COMPUTER;
-        DialogScript::install({}, true);
     }
-    void TearDown() override { DialogScript::remove(); }
 
     int piecesOf(int id) {
         int count = 0;

@@ -27,18 +27,12 @@
 
 namespace {
 
-class Following : public testing::Test {
+class Following : public GameFlowTest {
 protected:
     void SetUp() override {
-        startHeadlessGame();
+        startGameShell(HUMAN, HUMAN);
         logEverything();
-        paceFrames = false;
-        drawThinkingFrames = false;
-        playerOne->type = HUMAN;
-        playerTwo->type = HUMAN;
-        DialogScript::install({}, true);
     }
-    void TearDown() override { DialogScript::remove(); }
 
     // A moving-phase board: player one's pieces on `one`, player two's on
     // `two`, player one to choose.

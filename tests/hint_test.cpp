@@ -26,18 +26,12 @@
 
 namespace {
 
-class Hint : public testing::Test {
+class Hint : public GameFlowTest {
 protected:
     void SetUp() override {
-        startHeadlessGame();
-        paceFrames = false;
-        drawThinkingFrames = false;
-        playerOne->type = HUMAN;
-        playerTwo->type = HUMAN;
+        startGameShell(HUMAN, HUMAN);
         iGame->setGameLevel(LEVEL_DUMMY);  // the advice is the Expert's all the same
-        DialogScript::install({}, true);
     }
-    void TearDown() override { DialogScript::remove(); }
 
     // Pieces not listed are removed (moving) or at home (placing); player
     // one to act.

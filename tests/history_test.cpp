@@ -28,27 +28,12 @@ namespace {
 const int noLineOne[12] = {0, 1, 3, 6, 8, 9, 10, 12, 16, 19, 20, 23};
 const int noLineTwo[12] = {2, 4, 5, 7, 11, 13, 14, 15, 17, 18, 21, 22};
 
-class TakeBack : public testing::Test {
+class TakeBack : public GameFlowTest {
 protected:
     void SetUp() override {
-        startHeadlessGame();
-        paceFrames = false;
-        drawThinkingFrames = false;
-        playerOne->type = HUMAN;
-        playerTwo->type = HUMAN;
-        DialogScript::install({}, true);
+        startGameShell(HUMAN, HUMAN);
     }
-    void TearDown() override { DialogScript::remove(); }
 
-    void start() {
-        clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
-        ASSERT_EQ(state, STATE_PLAYING);
-        mainLoopPass();
-    }
-    // Each action is followed by a pass of the main loop, as in the game.
-    void places(int cell) { humanPlaces(cell), mainLoopPass(); }
-    void removes(int cell) { humanRemoves(cell), mainLoopPass(); }
-    void moves(int from, int to) { humanMoves(from, to), mainLoopPass(); }
     void key(SDLKey key, SDLMod modifiers = KMOD_NONE) {
         SDL_SetModState(modifiers);
         releaseKeyNow(key);

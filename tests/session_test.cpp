@@ -27,26 +27,12 @@
 
 namespace {
 
-class Resume : public testing::Test {
+class Resume : public GameFlowTest {
 protected:
     void SetUp() override {
-        startHeadlessGame();
-        paceFrames = false;
-        drawThinkingFrames = false;
-        playerOne->type = HUMAN;
-        playerTwo->type = HUMAN;
-        DialogScript::install({}, true);
+        startGameShell(HUMAN, HUMAN);
     }
-    void TearDown() override { DialogScript::remove(); }
 
-    void start() {
-        clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
-        ASSERT_EQ(state, STATE_PLAYING);
-        mainLoopPass();
-    }
-    void places(int cell) { humanPlaces(cell), mainLoopPass(); }
-    void removes(int cell) { humanRemoves(cell), mainLoopPass(); }
-    void moves(int from, int to) { humanMoves(from, to), mainLoopPass(); }
     // Against the computer, whose answers take points this cannot foresee.
     void placesOnAFreePoint() {
         for (int cell : {0, 4, 8, 13, 19, 21, 16, 6})

@@ -43,20 +43,15 @@ private:
     size_t next = 0;
 };
 
-class Turns : public testing::Test {
+class Turns : public GameFlowTest {
 protected:
     void SetUp() override {
-        startHeadlessGame();
+        startGameShell(HUMAN, HUMAN);
         logEverything();
-        paceFrames = false;
-        drawThinkingFrames = false;
-        playerOne->type = HUMAN;
-        playerTwo->type = HUMAN;
-        DialogScript::install({});
         ownEngine = iGame;
     }
     void TearDown() override {
-        DialogScript::remove();
+        GameFlowTest::TearDown();
         setPlayerEngines(nullptr, nullptr);
         iGame = ownEngine;
     }

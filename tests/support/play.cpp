@@ -4,12 +4,17 @@
 
 #include <vector>
 
+#include "app/globals.h"
+#include "app/mainloop.h"
+#include "app/pacing.h"
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "rules/flow.h"
+#include "rules/queries.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "support/events.h"
+#include "support/testenv.h"
 
 namespace {
 
@@ -119,4 +124,38 @@ AutoGame playAutomatically(std::mt19937& random, int maxActions) {
         ++game.actions;
     }
     return game;
+}
+
+void GameFlowTest::startGameShell(PlayerTypes one, PlayerTypes two) {
+    startHeadlessGame();
+    paceFrames = false;
+    drawThinkingFrames = false;
+    playerOne->type = one;
+    playerTwo->type = two;
+    DialogScript::install({}, true);
+}
+
+void GameFlowTest::TearDown() {
+    DialogScript::remove();
+}
+
+void GameFlowTest::start() {
+    clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
+    ASSERT_EQ(state, STATE_PLAYING);
+    mainLoopPass();
+}
+
+void GameFlowTest::places(int cell) {
+    humanPlaces(cell);
+    mainLoopPass();
+}
+
+void GameFlowTest::removes(int cell) {
+    humanRemoves(cell);
+    mainLoopPass();
+}
+
+void GameFlowTest::moves(int from, int to) {
+    humanMoves(from, to);
+    mainLoopPass();
 }

@@ -3,8 +3,12 @@
 // that way (used to drive the game flow to its end).
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <random>
 #include <string>
+
+#include "sprites/player.h"
 
 // Picks a piece of the current player from home and puts it on `cell`.
 void humanPlaces(int cell);
@@ -27,3 +31,18 @@ struct AutoGame {
 // computer player plays its own turns, as in the game. Stops
 // when the end-of-game screen has been shown or after `maxActions`.
 AutoGame playAutomatically(std::mt19937& random, int maxActions);
+
+// The ground the flow tests stand on: the real game started headless with
+// players of the given kinds, frames unpaced, the computer thinking without
+// drawing, and every question answered Yes.
+class GameFlowTest : public testing::Test {
+protected:
+    void startGameShell(PlayerTypes one, PlayerTypes two);
+    void TearDown() override;
+    // "Left starts" clicked, then a pass of the main loop.
+    void start();
+    // Each action followed by a pass of the main loop, as in the game.
+    void places(int cell);
+    void removes(int cell);
+    void moves(int from, int to);
+};
