@@ -14,28 +14,11 @@
 #include "bot/expert.h"
 #include "bot/novice.h"
 #include "bot/transposition.h"
+#include "support/endgames.h"
 
 using namespace engine;
 
 namespace {
-
-const EndgameTables& solvedThrees() {
-    static EndgameTables tables(3);
-    static const bool solved = solveEndgames(tables, nullptr);
-    EXPECT_TRUE(solved);
-    return tables;
-}
-
-Position movingPosition(Points own, Points theirs) {
-    Position position;
-    position.pieces[0] = own;
-    position.pieces[1] = theirs;
-    position.toPlace[0] = position.toPlace[1] = 0;
-    position.phase = MOVING;
-    position.removalsDone = 3;
-    rehash(position);
-    return position;
-}
 
 // 24 characters for points 0-23: '1' player one, '2' player two, '.' empty.
 Position boardPosition(const std::string& board, int side) {

@@ -12,17 +12,11 @@
 
 #include "bot/endgamesolver.h"
 #include "bot/symmetry.h"
+#include "support/endgames.h"
 
 using namespace engine;
 
 namespace {
-
-const EndgameTables& solvedThrees() {
-    static EndgameTables tables(3);
-    static const bool solved = solveEndgames(tables, nullptr);
-    EXPECT_TRUE(solved);
-    return tables;
-}
 
 Points randomSet(std::mt19937& random, int count, Points taken) {
     Points set = 0;
@@ -31,19 +25,6 @@ Points randomSet(std::mt19937& random, int count, Points taken) {
         if (!(taken & bit)) set |= bit;
     }
     return set;
-}
-
-Position movingPosition(Points own, Points theirs, bool safeRoute) {
-    Position position;
-    position.pieces[0] = own;
-    position.pieces[1] = theirs;
-    position.toPlace[0] = position.toPlace[1] = 0;
-    position.phase = MOVING;
-    position.side = 0;
-    position.removalsDone = 3;
-    position.safeRoute = safeRoute;
-    rehash(position);
-    return position;
 }
 
 const int WIN = 1000;

@@ -1,0 +1,30 @@
+// Test support for the endgame tables: the 3-against-3 slice solved once per
+// process, and moving-phase positions built from two sets of points.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "bot/endgamesolver.h"
+#include "bot/endgametables.h"
+#include "bot/position.h"
+
+inline const engine::EndgameTables& solvedThrees() {
+    static engine::EndgameTables tables(3);
+    static const bool solved = engine::solveEndgames(tables, nullptr);
+    EXPECT_TRUE(solved);
+    return tables;
+}
+
+// The side to act owns `own`; the other side `theirs`.
+inline engine::Position movingPosition(engine::Points own, engine::Points theirs, bool safeRoute = false) {
+    engine::Position position;
+    position.pieces[0] = own;
+    position.pieces[1] = theirs;
+    position.toPlace[0] = position.toPlace[1] = 0;
+    position.phase = engine::MOVING;
+    position.side = 0;
+    position.removalsDone = 3;
+    position.safeRoute = safeRoute;
+    engine::rehash(position);
+    return position;
+}
