@@ -188,9 +188,10 @@ TEST(Conversion, ExpertAgainstExpertNeverRepeatsWhileItSaysItWins) {
         ASSERT_TRUE(decision.found);
         if (!position.mustRemove) {
             const uint64_t key = positionKey(position);
-            if (winning(reportedScore(decision.report)))
+            if (winning(reportedScore(decision.report))) {
                 EXPECT_EQ(std::count(seen[side].begin(), seen[side].end(), key), 0)
                     << "ply " << plies << ": " << decision.report;
+            }
             seen[side].push_back(key);
         }
         play(position, decision.move);
