@@ -79,8 +79,10 @@ protected:
                             record + ".part " + record + "\n");
         chmod(path.c_str(), 0755);
     }
+    // What a started program wrote, once it has written something; a busy
+    // machine may take seconds to run it.
     std::string waitForFile(const std::string& path) {
-        for (int i = 0; i < 200 && !fileExists(path); ++i) SDL_Delay(10);
+        for (int i = 0; i < 1000 && readFile(path).empty(); ++i) SDL_Delay(10);
         return readFile(path);
     }
 };
