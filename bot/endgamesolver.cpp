@@ -21,14 +21,17 @@ struct Pending {
     std::vector<uint32_t> indices;  // positions not yet settled
 };
 
-// Marks what the game never reaches; everything else starts unsettled.
-void prepare(EndgameTables& tables, int own, int theirs, std::vector<Pending>& pending) {
+// Marks what the game never reaches; everything else starts unsettled. A
+// stop asked for leaves it unfinished.
+void prepare(EndgameTables& tables, int own, int theirs, std::vector<Pending>& pending,
+             const std::function<bool()>& stop) {
     const SliceShape shape = sliceShape(own, theirs);
     for (int safe = 0; safe < 2; ++safe) {
         auto& values = tables.slice(safe, own, theirs);
         values.assign(shape.size(), NO_POSITION);
         Pending list{own, theirs, safe != 0, {}};
         for (uint32_t cls = 0; cls < shape.classes; ++cls) {
+            if (stop && cls % 64 == 0 && stop()) return;
             const Points mine = classSet(own, cls);
             const Points free = ~mine & Position::ALL_POINTS;
             for (uint32_t rank = 0; rank < shape.otherSets; ++rank) {
@@ -105,7 +108,7 @@ bool solveEndgames(EndgameTables& tables, const std::function<void(const std::st
         const auto started = std::chrono::steady_clock::now();
         std::vector<Pending> group;
         for (int own = ENDGAME_FEWEST; own <= most; ++own)
-            if (total - own >= ENDGAME_FEWEST && total - own <= most) prepare(tables, own, total - own, group);
+            if (total - own >= ENDGAME_FEWEST && total - own <= most) prepare(tables, own, total - own, group, stop);
         int longest = 0;
         for (int turns = 1;; ++turns) {
             if (stop && stop()) return false;
