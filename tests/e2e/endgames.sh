@@ -4,8 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 
 [ -f "$ZELK_TREE/endgames.zdb" ] || { echo "skipped: no endgame tables in $ZELK_TREE (ZELK_ENDGAMES off)"; exit 0; }
-# Only the reading of the tables here: no background build of larger slices.
-export ZELK_ENDGAMES_BUILD_TOTAL=8
 printf 'playerTwoType = COMPUTER\r\ngameLevel = 3\r\n' > "$WORK/zelk.conf"
 start_display
 start_game
