@@ -18,6 +18,8 @@
 #include "app/resourcetree.h"
 #include "app/session.h"
 #include "app/unattended.h"
+#include "bot/endgames.h"
+#include "bot/stronglevels.h"
 #include "settings/config.h"
 #include "settings/log.h"
 #include "settings/message.h"
@@ -105,6 +107,7 @@ void mainLoopPass() {
         noteInput();
     }
     followTheGame();
+    logEndgameBuild();
     quitOnTermination();
     saveScreenshotWhileHeld();
     paceFrame(start);
@@ -116,6 +119,7 @@ void runMainLoop() {
 
 void playSession() {
     installTerminationHandler();
+    engine::allowEndgameBuild();
     offerSavedGame();
     runMainLoop();
     keepUnfinishedGame();

@@ -1,7 +1,10 @@
 #include "bot/endgames.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <memory>
 
+#include "bot/endgamebuild.h"
 #include "bot/evaluate.h"
 
 namespace engine {
@@ -13,6 +16,10 @@ struct Found {
     const EndgameTables* tables = nullptr;
     EndgameTables read;
     std::string source;
+    bool mayBuild = false;
+    EndgameBuild build;
+    // Replaces `read` once built; `read` stays, a search may hold it.
+    std::unique_ptr<EndgameTables> complete;
 };
 
 Found& found() {
@@ -37,8 +44,18 @@ void look(Found& state) {
         if (state.read.load(path)) {
             state.tables = &state.read;
             state.source = path;
-            return;
+            break;
         }
+    const std::string larger = largerSlicesFile();
+    if (state.tables && state.read.load(larger)) state.source += " + " + larger;
+}
+
+// How far a background build goes: every slice, or fewer when
+// ZELK_ENDGAMES_BUILD_TOTAL limits the pieces in all (for tests).
+int buildTotal(const EndgameTables& tables) {
+    const char* limit = std::getenv("ZELK_ENDGAMES_BUILD_TOTAL");
+    const int most = 2 * tables.most();
+    return limit && std::atoi(limit) > 0 ? std::min(most, std::atoi(limit)) : most;
 }
 
 }  // namespace
@@ -57,8 +74,33 @@ std::string endgameTablesSource() {
 void useEndgameTables(const EndgameTables* tables) {
     Found& state = found();
     state.looked = true;
+    state.mayBuild = false;
     state.tables = tables;
     state.source = tables ? "given" : "";
+}
+
+void allowEndgameBuild() {
+    found().mayBuild = true;
+}
+
+std::vector<std::string> followEndgameBuild() {
+    Found& state = found();
+    if (!state.looked || state.tables != &state.read || !state.mayBuild) return {};
+    if (!state.build.started() && state.read.mostTotal() < buildTotal(state.read)) {
+        state.build.start(state.read, buildTotal(state.read), largerSlicesFile());
+        return {"endgames: solving the slices of " + std::to_string(state.read.mostTotal() + 1) + " to " +
+                std::to_string(buildTotal(state.read)) + " pieces in the background into " + largerSlicesFile()};
+    }
+    std::vector<std::string> lines = state.build.poll(state.complete);
+    if (state.complete) {
+        state.tables = state.complete.get();
+        state.source += " + " + largerSlicesFile();
+    }
+    return lines;
+}
+
+std::string largerSlicesFile() {
+    return endgameCacheDirectory() + "/" + ENDGAMES_LARGER_FILE;
 }
 
 std::string endgameCacheDirectory() {

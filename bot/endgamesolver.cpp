@@ -21,14 +21,17 @@ struct Pending {
     std::vector<uint32_t> indices;  // positions not yet settled
 };
 
-// Marks what the game never reaches; everything else starts unsettled.
-void prepare(EndgameTables& tables, int own, int theirs, std::vector<Pending>& pending) {
+// Marks what the game never reaches; everything else starts unsettled. A
+// stop asked for leaves it unfinished.
+void prepare(EndgameTables& tables, int own, int theirs, std::vector<Pending>& pending,
+             const std::function<bool()>& stop) {
     const SliceShape shape = sliceShape(own, theirs);
     for (int safe = 0; safe < 2; ++safe) {
         auto& values = tables.slice(safe, own, theirs);
         values.assign(shape.size(), NO_POSITION);
         Pending list{own, theirs, safe != 0, {}};
         for (uint32_t cls = 0; cls < shape.classes; ++cls) {
+            if (stop && cls % 64 == 0 && stop()) return;
             const Points mine = classSet(own, cls);
             const Points free = ~mine & Position::ALL_POINTS;
             for (uint32_t rank = 0; rank < shape.otherSets; ++rank) {
@@ -46,12 +49,15 @@ void prepare(EndgameTables& tables, int own, int theirs, std::vector<Pending>& p
 }
 
 // Settles what is won or lost in exactly `turns` turns; returns how many.
-uint64_t pass(EndgameTables& tables, Pending& list, int turns) {
+// A stop asked for leaves the pass unfinished.
+uint64_t pass(EndgameTables& tables, Pending& list, int turns, const std::function<bool()>& stop) {
     auto& values = tables.slice(list.safeRoute, list.own, list.theirs);
     const uint32_t otherSets = sliceShape(list.own, list.theirs).otherSets;
     uint64_t settled = 0;
     size_t kept = 0;
-    for (uint32_t index : list.indices) {
+    for (size_t i = 0; i < list.indices.size(); ++i) {
+        const uint32_t index = list.indices[i];
+        if (stop && i % 65536 == 0 && stop()) return settled;
         const Points mine = classSet(list.own, index / otherSets);
         const Points other = nthSubset(~mine & Position::ALL_POINTS, list.theirs, index % otherSets);
         int nearestWin = INT_MAX, farthestLoss = 0;
@@ -80,17 +86,29 @@ uint64_t pass(EndgameTables& tables, Pending& list, int turns) {
     return settled;
 }
 
+// The longest distance stored in the slices with fewer than `total` pieces.
+int longestBefore(const EndgameTables& tables, int total) {
+    int longest = 0;
+    for (int own = ENDGAME_FEWEST; own <= tables.most(); ++own)
+        for (int theirs = ENDGAME_FEWEST; theirs <= tables.most() && own + theirs < total; ++theirs)
+            for (int safe = 0; safe < 2; ++safe)
+                for (EndgameValue value : tables.slice(safe, own, theirs))
+                    if (value != DRAWN && value != NO_POSITION) longest = std::max(longest, turnsLeft(value));
+    return longest;
+}
+
 }  // namespace
 
 bool solveEndgames(EndgameTables& tables, const std::function<void(const std::string&)>& progress,
-                   const std::function<bool()>& stop) {
+                   const std::function<bool()>& stop, int fromTotal) {
     const int most = tables.most();
-    int longestBelow = 0;
-    for (int total = 2 * ENDGAME_FEWEST; total <= tables.mostTotal(); ++total) {
+    fromTotal = std::max(fromTotal, 2 * ENDGAME_FEWEST);
+    int longestBelow = longestBefore(tables, fromTotal);
+    for (int total = fromTotal; total <= tables.mostTotal(); ++total) {
         const auto started = std::chrono::steady_clock::now();
         std::vector<Pending> group;
         for (int own = ENDGAME_FEWEST; own <= most; ++own)
-            if (total - own >= ENDGAME_FEWEST && total - own <= most) prepare(tables, own, total - own, group);
+            if (total - own >= ENDGAME_FEWEST && total - own <= most) prepare(tables, own, total - own, group, stop);
         int longest = 0;
         for (int turns = 1;; ++turns) {
             if (stop && stop()) return false;
@@ -100,9 +118,10 @@ bool solveEndgames(EndgameTables& tables, const std::function<void(const std::st
             }
             uint64_t settled = 0, left = 0;
             for (Pending& list : group) {
-                settled += pass(tables, list, turns);
+                settled += pass(tables, list, turns, stop);
                 left += list.indices.size();
             }
+            if (stop && stop()) return false;
             if (settled) longest = turns;
             if (progress) {
                 std::ostringstream line;

@@ -16,12 +16,12 @@ struct SolveCounts {
     int longest = 0;  // turns, over won and lost
 };
 
-// Fills `tables` for 3 up to tables.most() pieces a side, at most
-// tables.mostTotal() in all. `progress` hears
-// a line after each pass; `stop` is polled between passes and ends the
-// build unfinished when it turns true. False when stopped.
+// Fills `tables` for 3 up to tables.most() pieces a side, from `fromTotal`
+// up to tables.mostTotal() in all; the slices with fewer pieces must be
+// solved already. `progress` hears a line after each pass; `stop` is polled
+// often and ends the build unfinished when it turns true. False when stopped.
 bool solveEndgames(EndgameTables& tables, const std::function<void(const std::string&)>& progress,
-                   const std::function<bool()>& stop = nullptr);
+                   const std::function<bool()>& stop = nullptr, int fromTotal = 2 * ENDGAME_FEWEST);
 
 // The counts of one slice (normal positions only, those the game reaches).
 SolveCounts countSlice(const EndgameTables& tables, int own, int theirs);

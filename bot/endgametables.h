@@ -52,9 +52,18 @@ public:
         return values[safeRoute][own][theirs];
     }
 
-    // Written whole to a new file and renamed into place, so that a file
-    // that exists is complete.
-    bool save(const std::string& path) const;
+    // Covers up to `mostTotal` pieces in all; the slices added stay empty
+    // until the solver fills them.
+    void widen(int mostTotal);
+
+    // The slices with `fromTotal` pieces in all or more, compressed, written
+    // whole to a new file and renamed into place: a file that exists is
+    // complete.
+    bool save(const std::string& path, int fromTotal = 2 * ENDGAME_FEWEST) const;
+    // Adds the slices of a file that begins where these end (every slice
+    // from the fewest pieces when these hold none): a base file, then the
+    // file of the larger slices, read as one. A file that does not follow,
+    // is cut or damaged changes nothing.
     bool load(const std::string& path);
 
 private:

@@ -44,6 +44,10 @@ void reportEndgameTables() {
 
 }  // namespace
 
+void logEndgameBuild() {
+    for (const std::string& line : engine::followEndgameBuild()) ILog.log(1, "%s", line.c_str());
+}
+
 void StrongLevels::count(int phase, const engine::Decision& decision) {
     if (phase < engine::PLACING || phase > engine::MOVING || decision.nodes == 0) return;
     Statistics& total = searched[phase];
@@ -67,6 +71,7 @@ bool StrongLevels::decide(int level, Task task, int& cell, int& from, int& to, s
     const PlayerStates before = thinker ? thinker->getState() : WAITING;
     if (thinker) thinker->setState(THINKING);
     reportEndgameTables();
+    logEndgameBuild();
     engine::Decision decision;
     if (level == LEVEL_EXPERT) {
         limits.tick = showThinking;

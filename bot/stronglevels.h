@@ -47,3 +47,7 @@ private:
     engine::SearchLimits limits;
     Statistics searched[3];
 };
+
+// From the main loop: the endgame tables' background build started when it
+// is due, its progress logged, its tables used once complete.
+void logEndgameBuild();

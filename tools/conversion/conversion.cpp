@@ -2,8 +2,10 @@
 // play: positions drawn at random from the endgame tables, the Expert (at
 // the game's own time limits unless --think-ms) to act, the other side
 // playing the tables' best defence.
-//   zelk-conversion --tables data/endgames.zdb --won 100 --min-turns 30
-//                   --drawn 100 --seed 1 [--think-ms MS] [--search-only]
+//   zelk-conversion --tables data/endgames.zdb [--larger FILE] --won 100
+//                   --min-turns 30 --drawn 100 --seed 1 [--think-ms MS] [--search-only]
+// --larger adds the file of the slices past the base (the one the game
+// builds in the user's cache).
 // --search-only hides the tables from the Expert (its search alone, as
 // outside them), the defence still uses them; --expert-tables gives the
 // Expert fewer pieces' tables than the defence has (its search then meets
@@ -25,6 +27,7 @@ namespace {
 
 struct Options {
     std::string tables = "endgames.zdb";
+    std::string larger;  // the slices past those of `tables`
     int won = 100, drawn = 100, minTurns = 30, thinkMs = 0;
     unsigned seed = 1;
     bool searchOnly = false, verbose = false;
@@ -124,6 +127,7 @@ bool parse(int argc, char** argv, Options& options) {
         else if (flag == "--verbose") options.verbose = true;
         else if (!value) return false;
         else if (flag == "--tables") options.tables = value, ++i;
+        else if (flag == "--larger") options.larger = value, ++i;
         else if (flag == "--won") options.won = std::atoi(value), ++i;
         else if (flag == "--drawn") options.drawn = std::atoi(value), ++i;
         else if (flag == "--min-turns") options.minTurns = std::atoi(value), ++i;
@@ -144,16 +148,17 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: zelk-conversion [--tables FILE] [--won N] [--min-turns T] [--drawn N]\n"
+                     "usage: zelk-conversion [--tables FILE] [--larger FILE] [--won N] [--min-turns T] [--drawn N]\n"
                      "                       [--seed S] [--think-ms MS] [--depth D] [--search-only] [--verbose]\n"
                      "                       [--board 24-CHARACTERS --to-act 1|2] [--expert-tables FILE]\n");
         return 2;
     }
     EndgameTables tables;
-    if (!tables.load(options.tables)) {
-        std::fprintf(stderr, "cannot read the endgame tables %s\n", options.tables.c_str());
-        return 1;
-    }
+    for (const std::string& path : {options.tables, options.larger})
+        if (!path.empty() && !tables.load(path)) {
+            std::fprintf(stderr, "cannot read the endgame tables %s\n", path.c_str());
+            return 1;
+        }
     EndgameTables smaller;
     const EndgameTables* expertTables = &tables;
     if (!options.expertTables.empty()) {
