@@ -1,254 +1,136 @@
 // The rule queries from one player's side, on hand-built positions.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "app/globals.h"
-#include "rules/queries.h"
 #include "settings/log.h"
 #include "support/logcount.h"
 #include "support/position.h"
-#include "support/testenv.h"
 
-namespace {
-
-void quietBoard() {
-    startHeadlessGame();
-    drawThinkingFrames = false;
-}
-
-}  // namespace
-
-TEST(CanIMoveFromTo, AcceptsAnEmptyOrHighlightedNeighbourOnly) {
+TEST(Queries, AnswerAsTheRulesSayOnPositionsBuiltForEachCase) {
+    struct Case {
+        const char* what;
+        std::initializer_list<int> one, two;
+        std::function<int()> ask;
+        int expected;
+    };
+    const Case cases[] = {
+        {"a step to an empty neighbour", {0}, {}, [] { return canIMoveFromTo(0, 1); }, true},
+        {"no step to a point that is no neighbour", {0}, {}, [] { return canIMoveFromTo(0, 4); }, false},
+        {"no step to the table's filler", {0}, {}, [] { return canIMoveFromTo(0, -1); }, false},
+        {"no step onto a piece", {0}, {9}, [] { return canIMoveFromTo(0, 9); }, false},
+        {"a neighbour's piece reaches", {7}, {}, [] { return canIReachTo(4, 1); }, true},
+        {"the other side's piece does not", {7}, {}, [] { return canIReachTo(4, 2); }, false},
+        {"no piece reaches from afar", {7}, {}, [] { return canIReachTo(1, 1); }, false},
+        {"a step along a line never completes it", {0, 1}, {}, [] { return isItAJareMove(1, 2, 1); }, false},
+        {"a step completes the other line through its point", {0, 1, 14, 23}, {},
+         [] { return isItAJareMove(1, 2, 1); }, true},
+        {"a step between two own pieces completes", {3, 5, 7}, {}, [] { return isItAJareMove(7, 4, 1); }, true},
+        {"not for the other side", {3, 5, 7}, {}, [] { return isItAJareMove(7, 4, 2); }, false},
+        {"not with an opposing piece in the line", {3, 7}, {5}, [] { return isItAJareMove(7, 4, 1); }, false},
+        {"an Irmaan leaves a line to complete another", {0, 9, 21, 3, 18}, {},
+         [] { return isItAIrmaanMove(9, 10, 1, false); }, true},
+        {"not for the other side", {0, 9, 21, 3, 18}, {}, [] { return isItAIrmaanMove(9, 10, 2, false); }, false},
+        {"not when the line left is short", {0, 9, 3, 18}, {}, [] { return isItAIrmaanMove(9, 10, 1, true); }, false},
+        {"not when the line reached is blocked", {0, 9, 21, 3}, {18},
+         [] { return isItAIrmaanMove(9, 10, 1, true); }, false},
+        {"an Irmaan beside the gap", {3, 18, 0, 9, 21}, {10}, [] { return canIHaveIrmaan(10, 1, false); }, true},
+        {"not for the other side", {3, 18, 0, 9, 21}, {10}, [] { return canIHaveIrmaan(10, 2, false); }, false},
+        // 3 completes line 3, 4, 5 but stepping it onto 10 empties line 3 again.
+        {"not when the completed piece stands on the line itself", {3, 18, 4, 5}, {10},
+         [] { return canIHaveIrmaan(10, 1, false); }, false},
+        {"not with an incomplete neighbour's line", {3, 18, 4, 5, 9, 0}, {10},
+         [] { return canIHaveIrmaan(10, 1, false); }, false},
+        {"leaving a completed line prepares", {0, 1, 2}, {}, [] { return isItAPrepareJareMove(1, 4, 1); }, true},
+        {"whatever the destination", {0, 1, 2}, {}, [] { return isItAPrepareJareMove(2, 23, 1); }, true},
+        {"but not for the other side", {0, 1, 2}, {}, [] { return isItAPrepareJareMove(1, 4, 2); }, false},
+        {"a piece and a reachable gap on the destination's line", {4, 0, 14}, {},
+         [] { return isItAPrepareJareMove(4, 1, 1); }, true},
+        {"nobody to fill the gap", {4, 0}, {}, [] { return isItAPrepareJareMove(4, 1, 1); }, false},
+        {"the point left behind is the gap", {3, 4, 7}, {}, [] { return isItAPrepareJareMove(4, 5, 1); }, true},
+        {"with nobody to fill it", {3, 4}, {}, [] { return isItAPrepareJareMove(4, 5, 1); }, false},
+        {"beside the free point of an almost full line", {0, 2, 3}, {},
+         [] { return isItAPrepareJareMove(3, 4, 1); }, true},
+        {"not beside a blocked line", {0, 3}, {2}, [] { return isItAPrepareJareMove(3, 4, 1); }, false},
+        {"two lines with a piece and a free point", {1, 9}, {}, [] { return howManyJaresICanMake(0, 1); }, 2},
+        {"so a sure line", {1, 9}, {}, [] { return canIMakeSureJare(0, 1); }, true},
+        {"none for the other side", {1, 9}, {}, [] { return canIMakeJare(0, 2); }, false},
+        {"a line with two pieces already counts not", {1, 2, 9}, {}, [] { return howManyJaresICanMake(0, 1); }, 1},
+        {"one line is not sure", {1, 2, 9}, {}, [] { return canIMakeSureJare(0, 1) + 2 * canIMakeJare(0, 1); }, 2},
+        {"a blocked line counts not", {1, 2, 9}, {21}, [] { return howManyJaresICanMake(0, 1); }, 0},
+        {"an active line needs a piece off it to step in", {3, 18}, {},
+         [] { return howManyActiveJareICaneMake(10, 1); }, 0},
+        {"one piece to step in", {3, 18, 9}, {},
+         [] { return howManyActiveJareICaneMake(10, 1) * 10 + canIhaveActiveJare(10, 1) + 2 * canIhaveSureActiveJare(10, 1); },
+         11},
+        {"two", {3, 18, 9, 11}, {}, [] { return howManyActiveJareICaneMake(10, 1) + canIhaveSureActiveJare(10, 1); }, 3},
+        {"none for the other side", {3, 18, 9, 11}, {}, [] { return canIhaveActiveJare(10, 2); }, false},
+    };
     quietBoard();
-    place({0}, 1);
-    EXPECT_TRUE(canIMoveFromTo(0, 1));
-    EXPECT_FALSE(canIMoveFromTo(0, 4));   // not a neighbour
-    EXPECT_FALSE(canIMoveFromTo(0, -1));  // the table's filler
-    place({9}, 2);
-    EXPECT_FALSE(canIMoveFromTo(0, 9));
-}
-
-TEST(CanIMoveFromTo, HighlightedDestinationCountsHereButNotForThePlainMoveTests) {
-    quietBoard();
-    place({0}, 1);
-    place({9}, 2);
+    for (const Case& c : cases) {
+        setBoard(c.one, c.two);
+        EXPECT_EQ(c.ask(), c.expected) << c.what;
+    }
+    // A highlighted point counts as free for a step, not for mobility.
+    setBoard({0}, {9});
     en_cell[1]->setState(CELL_SHADOWED);
     EXPECT_TRUE(canIMoveFromTo(0, 1));
-    EXPECT_FALSE(thisCellCanMove(0));
     EXPECT_FALSE(playerCanMove(1));
 }
 
-TEST(CanIReachTo, NeedsAPieceOfThePlayerOnANeighbour) {
-    quietBoard();
-    place({7}, 1);
-    EXPECT_TRUE(canIReachTo(4, 1));
-    EXPECT_FALSE(canIReachTo(4, 2));
-    EXPECT_FALSE(canIReachTo(1, 1));
-}
-
-TEST(IsItAJareMove, TheLineThroughFromAndToNeverCompletes) {
-    quietBoard();
-    place({0, 1}, 1);
-    // On the live board the piece still stands on 1, so a placement on 2
-    // would complete line 0; stepping from 1 cannot.
-    EXPECT_EQ(didIMakeJare(2, 1), 0);
-    EXPECT_FALSE(isItAJareMove(1, 2, 1));
-    place({14, 23}, 1);
-    EXPECT_TRUE(isItAJareMove(1, 2, 1));  // line 7 through 2 is the one completed
-}
-
-TEST(IsItAJareMove, CompletesTheOtherLineThroughTo) {
-    quietBoard();
-    place({3, 5, 7}, 1);
-    EXPECT_TRUE(isItAJareMove(7, 4, 1));
-    EXPECT_FALSE(isItAJareMove(7, 4, 2));
-    lift(5);
-    place({5}, 2);
-    EXPECT_FALSE(isItAJareMove(7, 4, 1));
-}
-
-TEST(IsItAIrmaanMove, LeavesACompletedLineToCompleteAnother) {
-    quietBoard();
-    place({0, 9, 21, 3, 18}, 1);
-    EXPECT_TRUE(isItAIrmaanMove(9, 10, 1, false));
-    EXPECT_FALSE(isItAIrmaanMove(9, 10, 2, false));
-}
-
-TEST(IsItAIrmaanMove, FalseWhenEitherLineIsShort) {
-    quietBoard();
-    place({0, 9, 3, 18}, 1);  // the line left behind is not complete
-    EXPECT_FALSE(isItAIrmaanMove(9, 10, 1, true));
-    place({21}, 1);
-    lift(18);
-    place({18}, 2);  // the line reached holds an opposing piece
-    EXPECT_FALSE(isItAIrmaanMove(9, 10, 1, true));
-}
-
-TEST(CanIHaveIrmaan, TrueWithACompletedLineNextToTheGap) {
-    quietBoard();
-    place({3, 18, 0, 9, 21}, 1);
-    place({10}, 2);
-    EXPECT_TRUE(canIHaveIrmaan(10, 1, false));
-    EXPECT_FALSE(canIHaveIrmaan(10, 2, false));
-}
-
-TEST(CanIHaveIrmaan, FalseWhenTheCompletedNeighbourStandsOnLItself) {
-    quietBoard();
-    // Line 3 (3, 10, 18) lacks 10. Its own point 3 also completes line 2
-    // (3, 4, 5), but stepping 3 onto 10 would empty line 3 again.
-    place({3, 18, 4, 5}, 1);
-    place({10}, 2);
-    EXPECT_FALSE(canIHaveIrmaan(10, 1, false));
-    // A neighbour off line 3 whose lines are incomplete does not help.
-    place({9, 0}, 1);
-    EXPECT_FALSE(canIHaveIrmaan(10, 1, false));
-}
-
-TEST(IsItAPrepareJareMove, TrueAsSoonAsFromLiesOnACompletedLine) {
-    quietBoard();
-    place({0, 1, 2}, 1);
-    EXPECT_TRUE(isItAPrepareJareMove(1, 4, 1));
-    EXPECT_TRUE(isItAPrepareJareMove(2, 23, 1));  // whatever the destination
-    EXPECT_FALSE(isItAPrepareJareMove(1, 4, 2));
-}
-
-TEST(IsItAPrepareJareMove, DestinationOnALineWithAPieceAndAReachableGap) {
-    quietBoard();
-    place({4, 0, 14}, 1);
-    // 4 -> 1 leaves line 0 with 0 and the gap 2, which 14 can step into.
-    EXPECT_TRUE(isItAPrepareJareMove(4, 1, 1));
-    lift(14);
-    EXPECT_FALSE(isItAPrepareJareMove(4, 1, 1));
-}
-
-TEST(IsItAPrepareJareMove, ThePointLeftBehindIsTheGap) {
-    quietBoard();
-    place({3, 4, 7}, 1);
-    // 4 -> 5 along line 2: 3 is held, 4 becomes the gap and 7 can fill it.
-    EXPECT_TRUE(isItAPrepareJareMove(4, 5, 1));
-    lift(7);
-    EXPECT_FALSE(isItAPrepareJareMove(4, 5, 1));
-}
-
-TEST(IsItAPrepareJareMove, DestinationBesideTheFreePointOfAnAlmostFullLine) {
-    quietBoard();
-    place({0, 2, 3}, 1);
-    EXPECT_TRUE(isItAPrepareJareMove(3, 4, 1));
-    lift(2);
-    place({2}, 2);
-    EXPECT_FALSE(isItAPrepareJareMove(3, 4, 1));
-}
-
-TEST(IsItAPrepareJareMove, DrawsTwoFramesForEveryLineTried) {
+// Some queries show the computer thinking; how often is part of the pace.
+TEST(Queries, ThinkingQueriesSetThinkingAndDrawTheirFrames) {
     startHeadlessGame();
-    place({0, 3}, 1);
-    place({2}, 2);
-    long before = thinkingFramesDrawn();
-    EXPECT_FALSE(isItAPrepareJareMove(3, 4, 1));
-    EXPECT_EQ(thinkingFramesDrawn() - before, 32);
-
-    lift(2);
-    place({2}, 1);  // now line 0 is prepared: found at the first line
-    before = thinkingFramesDrawn();
-    EXPECT_TRUE(isItAPrepareJareMove(3, 4, 1));
-    EXPECT_EQ(thinkingFramesDrawn() - before, 2);
-
-    // A completed line left behind is seen before the frames of its line.
-    place({1}, 1);
-    before = thinkingFramesDrawn();
-    EXPECT_TRUE(isItAPrepareJareMove(1, 4, 1));
-    EXPECT_EQ(thinkingFramesDrawn() - before, 0);
-}
-
-TEST(IsItAPrepareIrmaanMove, AlwaysFalseWithOneLogLinePerCall) {
-    quietBoard();
-    logEverything();
-    place({0, 1, 2, 9, 21}, 1);
-    EXPECT_FALSE(isItAPrepareIrmaanMove(9, 10, false));
-    EXPECT_FALSE(isItAPrepareIrmaanMove(0, 23, true));
-    EXPECT_FALSE(isItAPrepareIrmaanMove(-1, 99, false));
-    EXPECT_EQ(occurrences(logText(), "TODO: Ok: Prepare Irmaan is not ready yet!\r\n"), 3);
-}
-
-TEST(HowManyJaresICanMake, CountsLinesWithOnePieceAndAFreePoint) {
-    quietBoard();
-    place({1, 9}, 1);
-    EXPECT_EQ(howManyJaresICanMake(0, 1), 2);
-    EXPECT_TRUE(canIMakeJare(0, 1));
-    EXPECT_TRUE(canIMakeSureJare(0, 1));
-    EXPECT_EQ(howManyJaresICanMake(0, 2), 0);
-    EXPECT_FALSE(canIMakeJare(0, 2));
-}
-
-TEST(HowManyJaresICanMake, IgnoresFullAndBlockedLines) {
-    quietBoard();
-    place({1, 2, 9}, 1);  // line 0 already holds two pieces: no threat to build
-    EXPECT_EQ(howManyJaresICanMake(0, 1), 1);
-    EXPECT_TRUE(canIMakeJare(0, 1));
-    EXPECT_FALSE(canIMakeSureJare(0, 1));
-    place({21}, 2);  // line 1 is blocked
-    EXPECT_EQ(howManyJaresICanMake(0, 1), 0);
-}
-
-TEST(HowManyActiveJareICaneMake, NeedsBothPiecesAndAPieceToStepIn) {
-    quietBoard();
-    place({3, 18}, 1);
-    EXPECT_EQ(howManyActiveJareICaneMake(10, 1), 0);  // nobody off line 3 can step in
-    place({9}, 1);
-    EXPECT_EQ(howManyActiveJareICaneMake(10, 1), 1);
-    EXPECT_TRUE(canIhaveActiveJare(10, 1));
-    EXPECT_FALSE(canIhaveSureActiveJare(10, 1));
-    place({11}, 1);
-    EXPECT_EQ(howManyActiveJareICaneMake(10, 1), 2);
-    EXPECT_TRUE(canIhaveSureActiveJare(10, 1));
-    EXPECT_FALSE(canIhaveActiveJare(10, 2));
-}
-
-TEST(ThinkingQueries, SetThinkingAndDrawOneFrameEach) {
-    startHeadlessGame();
-    place({1, 9, 3, 18}, 1);
+    setBoard({1, 9, 3, 18}, {});
     turnOf(2);
     currentPlayer->setState(WAITING);
     long before = thinkingFramesDrawn();
     howManyJaresICanMake(0, 1);
     EXPECT_EQ(currentPlayer->getState(), THINKING);
-    canIMakeJare(0, 1);
-    canIMakeSureJare(0, 1);
-    EXPECT_EQ(thinkingFramesDrawn() - before, 3);
-
+    canIMakeJare(0, 1), canIMakeSureJare(0, 1);
     currentPlayer->setState(WAITING);
     howManyActiveJareICaneMake(10, 1);
     EXPECT_EQ(currentPlayer->getState(), THINKING);
-    canIhaveActiveJare(10, 1);
-    canIhaveSureActiveJare(10, 1);
+    canIhaveActiveJare(10, 1), canIhaveSureActiveJare(10, 1);
+    canIMoveFromTo(0, 1), isItAJareMove(9, 10, 1), canIHaveIrmaan(10, 1, false);  // none
     EXPECT_EQ(thinkingFramesDrawn() - before, 6);
 
-    // Plain queries draw nothing.
-    canIMoveFromTo(0, 1);
-    isItAJareMove(9, 10, 1);
-    canIHaveIrmaan(10, 1, false);
-    EXPECT_EQ(thinkingFramesDrawn() - before, 6);
-}
+    // Two frames for every line the preparing search tries: all 16, the
+    // first only, or none when the piece leaves a completed line.
+    const struct {
+        std::initializer_list<int> one, two;
+        int from;
+        long frames;
+    } prepares[] = {{{0, 3}, {2}, 3, 32}, {{0, 2, 3}, {}, 3, 2}, {{0, 1, 2, 3}, {}, 1, 0}};
+    for (const auto& p : prepares) {
+        setBoard(p.one, p.two);
+        before = thinkingFramesDrawn();
+        isItAPrepareJareMove(p.from, 4, 1);
+        EXPECT_EQ(thinkingFramesDrawn() - before, p.frames);
+    }
 
-TEST(ThinkingFrames, NoneWhenSwitchedOffOrWithoutWindow) {
-    startHeadlessGame();
-    long before = thinkingFramesDrawn();
+    // None when switched off or without a window; no player needed.
+    setBoard({1, 9}, {});
+    before = thinkingFramesDrawn();
     drawThinkingFrames = false;
     howManyJaresICanMake(0, 1);
-    EXPECT_EQ(thinkingFramesDrawn(), before);
-
     drawThinkingFrames = true;
     SDL_Surface* window = screen;
     screen = nullptr;
     howManyJaresICanMake(0, 1);
     screen = window;
-    EXPECT_EQ(thinkingFramesDrawn(), before);
-
-    // Without a current player the query still answers.
     currentPlayer = nullptr;
-    place({1, 9}, 1);
-    EXPECT_EQ(howManyActiveJareICaneMake(0, 1), 0);
     EXPECT_EQ(howManyJaresICanMake(0, 1), 2);
-    EXPECT_EQ(thinkingFramesDrawn() - before, 2);
+    EXPECT_EQ(thinkingFramesDrawn() - before, 1);
+}
+
+TEST(Queries, ThePreparedIrmaanIsNotWorkedOutAndSaysSoEachTime) {
+    quietBoard();
+    logEverything();
+    setBoard({0, 1, 2, 9, 21}, {});
+    EXPECT_FALSE(isItAPrepareIrmaanMove(9, 10, false));
+    EXPECT_FALSE(isItAPrepareIrmaanMove(-1, 99, true));
+    EXPECT_EQ(occurrences(logText(), "TODO: Ok: Prepare Irmaan is not ready yet!\r\n"), 2);
 }

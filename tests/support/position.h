@@ -1,6 +1,6 @@
 // Test support: hand-built positions on the real board of a headless game
-// (startHeadlessGame first). Pieces are taken from each side's own range,
-// 0-11 for player 1 and 12-23 for player 2, in index order.
+// (startHeadlessGame or quietBoard first). Pieces are taken from each
+// side's own range, 0-11 for player 1 and 12-23 for player 2, in index order.
 #pragma once
 
 #include <initializer_list>
@@ -8,8 +8,16 @@
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "rules/flow.h"
+#include "rules/queries.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
+#include "support/testenv.h"
+
+// The real game started headless, with the computer's thinking frames off.
+inline void quietBoard() {
+    startHeadlessGame();
+    drawThinkingFrames = false;
+}
 
 // The next piece of `owner` still at home, or -1.
 inline int nextPieceAtHome(int owner) {
@@ -22,6 +30,14 @@ inline int nextPieceAtHome(int owner) {
 // Puts a piece of `owner` on each point, as the game does after a drop.
 inline void place(std::initializer_list<int> cells, int owner) {
     for (int cell : cells) move_pawn_to_cell(nextPieceAtHome(owner), cell, owner);
+}
+
+// Every piece at home and every point empty; then the pieces of each side.
+inline void setBoard(std::initializer_list<int> one, std::initializer_list<int> two) {
+    for (Cell* cell : en_cell) cell->resetState();
+    for (Pawn* pawn : en_pawn) pawn->resetState();
+    place(one, 1);
+    place(two, 2);
 }
 
 // Empties a point the way the game does when its piece is lifted.
