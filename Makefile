@@ -28,11 +28,12 @@ test: build
 # full debug build.
 ASAN_BUILD ?= build-asan
 # The pictures and sounds come from the plain build's generators (`build`).
-# Two whole games of the flow tests are left to `make test`: the whole game
-# against Beginner and the random-input run cover the same code here. The
-# fuzzers run for a fixed time, not a fixed amount of work, so they run four
-# at a time.
-ASAN_SKIP = ^e2e_|^fuzz_|PositionModel.FollowsWholeGamesOfTwoPeople|AWholeGameAgainstDummy
+# The slowest whole games of the flow tests (the model following six games,
+# the Expert's game) are left to `make test`: the whole game against
+# Beginner and the random-input run cover the same code here. The fuzzers
+# run for a fixed time, not a fixed amount of work, so they run four at a
+# time.
+ASAN_SKIP = ^e2e_|^fuzz_|PositionModel.FollowsWholeGamesOfTwoPeople|AWholeGameAgainstExpert
 ASAN_ENV = SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 test-asan: build

@@ -1,5 +1,5 @@
-// Whole games between two people, played with the mouse through the real
-// input dispatch and game flow on the headless screen.
+// Games between two people, played with the mouse through the real input
+// dispatch and game flow on the headless screen.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,7 +8,6 @@
 
 #include "app/globals.h"
 #include "app/mainloop.h"
-#include "app/pacing.h"
 #include "app/render.h"
 #include "bot/game.h"
 #include "rules/board.h"
@@ -26,10 +25,6 @@
 
 namespace {
 
-// Player one's and player two's points of a full board without any line.
-const int noLineOne[12] = {0, 1, 3, 6, 8, 9, 10, 12, 16, 19, 20, 23};
-const int noLineTwo[12] = {2, 4, 5, 7, 11, 13, 14, 15, 17, 18, 21, 22};
-
 // The game's own invariants: 24 pieces with their owners, counts that match
 // the board, every state from its table. The first one broken, or "".
 std::string boardViolation() {
@@ -38,11 +33,9 @@ std::string boardViolation() {
         return "screen state " + std::to_string(state);
     if (!inTable(gamePhase, PHASE_CONTENDING)) return "phase " + std::to_string(gamePhase);
     for (iPlayer* player : {playerOne, playerTwo})
-        if (!playerStateText(player->getState()))
-            return "state of player " + std::to_string(player->id);
+        if (!playerStateText(player->getState())) return "state of player " + std::to_string(player->id);
     int onBoard[3] = {0, 0, 0};
     for (int p = 0; p < PAWN_COUNT; ++p) {
-        if (!en_pawn[p]) return "piece " + std::to_string(p) + " missing";
         if (en_pawn[p]->owner != (p < 12 ? 1 : 2)) return "owner of piece " + std::to_string(p);
         if (!inTable(en_pawn[p]->state, PAWN_RETURNED)) return "state of piece " + std::to_string(p);
     }
@@ -60,97 +53,55 @@ std::string boardViolation() {
     // A piece picked up to move has left its point but still counts.
     for (iPlayer* player : {playerOne, playerTwo}) {
         int pawn = player->currentPawn;
-        if (gamePhase == PHASE_CONTENDING && pawn >= 0 && pawn < PAWN_COUNT &&
-            en_pawn[pawn]->state == PAWN_PICKED)
+        if (gamePhase == PHASE_CONTENDING && pawn >= 0 && pawn < PAWN_COUNT && en_pawn[pawn]->state == PAWN_PICKED)
             ++onBoard[player->id];
     }
     if (onBoard[1] != playerOne->pawnsOnBoard || onBoard[2] != playerTwo->pawnsOnBoard)
-        return "counts " + std::to_string(playerOne->pawnsOnBoard) + "/" +
-               std::to_string(playerTwo->pawnsOnBoard) + " for a board of " +
-               std::to_string(onBoard[1]) + "/" + std::to_string(onBoard[2]);
+        return "counts " + std::to_string(playerOne->pawnsOnBoard) + "/" + std::to_string(playerTwo->pawnsOnBoard) +
+               " for a board of " + std::to_string(onBoard[1]) + "/" + std::to_string(onBoard[2]);
     return "";
 }
 
-class TwoPeople : public testing::Test {
+class TwoPeople : public GameFlowTest {
 protected:
     void SetUp() override {
-        startHeadlessGame();
+        startGameShell(HUMAN, HUMAN);
         logEverything();
-        paceFrames = false;
-        playerOne->type = HUMAN;
-        playerTwo->type = HUMAN;
-        DialogScript::install({});
-    }
-    void TearDown() override { DialogScript::remove(); }
-
-    void startWithPlayerOne() {
-        clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
-        ASSERT_EQ(state, STATE_PLAYING);
-        ASSERT_EQ(currentPlayer, playerOne);
-    }
-
-    int piecesOnBoard(int player) {
-        int count = 0;
-        for (int c = 0; c < CELL_COUNT; ++c) count += doIOwn(c, player);
-        return count;
-    }
-
-    void expectConsistentBoard() { EXPECT_EQ(boardViolation(), ""); }
-
-    // What a click at (x, y) would land on, by name; empty when nothing.
-    static std::string spriteUnder(int x, int y) {
-        auto inside = [x, y](auto* sprite) {
-            return sprite && x >= sprite->getX() && x < sprite->getX() + sprite->getWidth() &&
-                   y >= sprite->getY() && y < sprite->getY() + sprite->getHeight();
-        };
-        for (int i = 0; i < PAWN_COUNT; ++i)
-            if (inside(en_pawn[i])) return "piece " + std::to_string(i);
-        for (int i = 0; i < CELL_COUNT; ++i)
-            if (inside(en_cell[i])) return "point " + std::to_string(i);
-        if (inside(playerOne)) return "player one";
-        if (inside(playerTwo)) return "player two";
-        for (Entity* button : {ebut_redstarts, ebut_greystarts, ebut_readgamerules,
-                               ebut_existthegame, ebut_barud, ebut_dradan})
-            if (inside(button)) return "a button";
-        return "";
     }
 };
 
 }  // namespace
 
-TEST_F(TwoPeople, WithoutALineWhilePlacingTheSecondPlacerRemovesFirst) {
-    startWithPlayerOne();
+TEST_F(TwoPeople, WithoutALineWhilePlacingTheSecondPlacerRemovesFirstAndTheLastRemoverMovesFirst) {
+    start();
     for (int i = 0; i < 12; ++i) {
-        humanPlaces(noLineOne[i]);
+        places(noLineOne[i]);
         ASSERT_EQ(currentPlayer, playerTwo) << i;
         EXPECT_TRUE(playerTwo->isChoosing());
-        humanPlaces(noLineTwo[i]);
+        places(noLineTwo[i]);
     }
     EXPECT_EQ(whoseFirstJare, 0);
     EXPECT_EQ(gamePhase, PHASE_OPENING);
     EXPECT_EQ(currentPlayer, playerTwo);
     EXPECT_TRUE(playerTwo->isHitting());
-    expectConsistentBoard();
+    EXPECT_EQ(boardViolation(), "");
 
-    humanRemoves(0);
+    removes(0);
     EXPECT_EQ(currentPlayer, playerOne);
     EXPECT_TRUE(playerOne->isHitting());
     EXPECT_EQ(playerOne->pawnsOnBoard, 11);
-    humanRemoves(2);
+    removes(2);
     EXPECT_EQ(gamePhase, PHASE_CONTENDING);
-    // Nobody made a line: the last to remove moves first.
     EXPECT_EQ(currentPlayer, playerOne);
     EXPECT_TRUE(playerOne->isChoosing());
     EXPECT_TRUE(iGame->isGameOpened());
-    expectConsistentBoard();
+    EXPECT_EQ(boardViolation(), "");
     // Who started, then the board as the moving phase begins.
     EXPECT_EQ(gameToPost.str().substr(0, 25), "1010122121112122212211221");
 }
 
 TEST_F(TwoPeople, TheFirstLineWhilePlacingFlashesAndGivesTheFirstRemovalAndMove) {
-    startWithPlayerOne();
-    // Player one lines up 0, 1, 2 with its second and third pieces... the
-    // first three pieces: 0, 1, 2.
+    start();
     const int one[12] = {0, 1, 2, 3, 7, 11, 12, 16, 18, 20, 22, 9};
     const int two[12] = {4, 5, 6, 8, 10, 13, 14, 15, 17, 19, 21, 23};
     for (int i = 0; i < 12; ++i) {
@@ -162,84 +113,59 @@ TEST_F(TwoPeople, TheFirstLineWhilePlacingFlashesAndGivesTheFirstRemovalAndMove)
         }
         humanPlaces(two[i]);
     }
-    EXPECT_EQ(whoseFirstJare, 1);
-    EXPECT_EQ(gamePhase, PHASE_OPENING);
     EXPECT_EQ(currentPlayer, playerOne) << "the maker of the first line removes first";
     EXPECT_TRUE(playerOne->isHitting());
-    humanRemoves(4);
+    removes(4);
     EXPECT_EQ(currentPlayer, playerTwo);
-    humanRemoves(0);
+    removes(0);
     EXPECT_EQ(gamePhase, PHASE_CONTENDING);
     EXPECT_EQ(currentPlayer, playerOne) << "and moves first";
     EXPECT_TRUE(playerOne->isChoosing());
 }
 
 TEST_F(TwoPeople, LaterLinesWhilePlacingNeitherFlashNorCount) {
-    startWithPlayerOne();
-    humanPlaces(0);
-    humanPlaces(3);
-    humanPlaces(1);
-    humanPlaces(4);
-    humanPlaces(9);
-    humanPlaces(5);  // player two's line 3, 4, 5: the first of the game
+    start();
+    for (int cell : {0, 3, 1, 4, 9, 5}) humanPlaces(cell);  // player two's 3, 4, 5 first
     EXPECT_EQ(whoseFirstJare, 2);
-    for (int c = 0; c < CELL_COUNT; ++c) en_cell[c]->setState(en_cell[c]->getCurrentPawn() >= 0 ? CELL_OCCUPIED : CELL_EMPTY);
-    humanPlaces(2);  // player one's line 0, 1, 2
+    for (int c = 0; c < CELL_COUNT; ++c)
+        en_cell[c]->setState(en_cell[c]->getCurrentPawn() >= 0 ? CELL_OCCUPIED : CELL_EMPTY);
+    humanPlaces(2);  // player one's 0, 1, 2
     EXPECT_EQ(whoseFirstJare, 2);
     for (int c : {0, 1, 2}) EXPECT_FALSE(en_cell[c]->showsMeUp()) << c;
 }
 
-TEST_F(TwoPeople, AMoveBackToItsOwnPointCostsNothing) {
-    startWithPlayerOne();
-    for (int i = 0; i < 12; ++i) {
-        humanPlaces(noLineOne[i]);
-        humanPlaces(noLineTwo[i]);
-    }
-    humanRemoves(0);
-    humanRemoves(2);
-    ASSERT_EQ(gamePhase, PHASE_CONTENDING);
-    // Player one's piece on 1 can step to 0 or 2 (both emptied).
-    clickNow(cellCentreX(1), cellCentreY(1));
-    EXPECT_TRUE(playerOne->isMovingTo());
-    movePointer(cellCentreX(1), cellCentreY(1));
-    clickNow(cellCentreX(1), cellCentreY(1));
+TEST_F(TwoPeople, APieceThatStaysOrGoesBackCostsNothingAndSaysWhy) {
+    fillWithoutLines();
+    removes(0);
+    removes(2);
+    // Player one's piece on 1 can step to 0 or 2: put back on 1 instead.
+    humanMoves(1, 1);
     EXPECT_EQ(currentPlayer, playerOne);
     EXPECT_TRUE(playerOne->isChoosing());
     EXPECT_TRUE(doIOwn(1, 1));
-    // The piece on 3 has no free neighbour: it stays, and says so.
+    // The piece on 3 has no free neighbour: it stays.
     clickNow(cellCentreX(3), cellCentreY(3));
     EXPECT_TRUE(playerOne->isChoosing());
     EXPECT_STREQ(playerOne->status, cannotMoveText);
-    // Point 2 is no neighbour of 9: the piece goes back and says why.
+    // Point 2 is no neighbour of 9: back it goes.
     humanMoves(9, 2);
     EXPECT_EQ(currentPlayer, playerOne);
     EXPECT_TRUE(playerOne->isChoosing());
     EXPECT_STREQ(playerOne->status, notANeighbourText);
-    EXPECT_TRUE(doIOwn(9, 1));
-    EXPECT_FALSE(doIOwn(2, 1));
-    humanMoves(1, 0);
+    EXPECT_TRUE(doIOwn(9, 1) && !doIOwn(2, 1));
+    moves(1, 0);
     EXPECT_EQ(currentPlayer, playerTwo);
     EXPECT_TRUE(doIOwn(0, 1));
-    expectConsistentBoard();
+    EXPECT_EQ(boardViolation(), "");
 }
 
 TEST_F(TwoPeople, WrongClicksLeaveATextAndTheBoardAsItWas) {
-    startWithPlayerOne();
-    humanPlaces(0);  // player two to place now
-    const std::string before = gameToPost.str();
-    auto board = [] {
-        std::string cells;
-        for (int c = 0; c < CELL_COUNT; ++c) cells += std::to_string(en_cell[c]->getCurrentPawn()) + ",";
-        return cells;
-    };
-    const std::string boardBefore = board();
-
-    ASSERT_EQ(currentPlayer, playerTwo);
+    start();
+    humanPlaces(0);
     ASSERT_TRUE(playerTwo->isChoosing());
     clickNow(pawnCentreX(1), pawnCentreY(1));  // a piece of player one
     EXPECT_STREQ(playerTwo->status, "The pawn is not yours");
     EXPECT_NE(logText().find("pawn is not your\r\n"), std::string::npos);
-
     clickNow(cellCentreX(5), cellCentreY(5));  // a point while choosing
     EXPECT_STREQ(playerTwo->status, "The cell is not valid");
     EXPECT_NE(logText().find("this is not valid\r\n"), std::string::npos);
@@ -249,6 +175,7 @@ TEST_F(TwoPeople, WrongClicksLeaveATextAndTheBoardAsItWas) {
     clickNow(cellCentreX(0), cellCentreY(0));  // the occupied point
     EXPECT_STREQ(playerTwo->status, "The cell is not empty");
     EXPECT_TRUE(playerTwo->isMovingTo());
+    EXPECT_EQ(en_cell[0]->getCurrentPawn(), 0);
     movePointer(cellCentreX(7), cellCentreY(7));
     clickNow(cellCentreX(7), cellCentreY(7));
     EXPECT_EQ(currentPlayer, playerOne);
@@ -256,92 +183,62 @@ TEST_F(TwoPeople, WrongClicksLeaveATextAndTheBoardAsItWas) {
     // A piece already on the board cannot be picked up while placing; the
     // same click reaches the point below it, which keeps the piece's text.
     clickNow(cellCentreX(0), cellCentreY(0));
-    EXPECT_NE(logText().find(
-                  "Cell is moving or dying or dead or already on board while resettlement\r\n"),
-              std::string::npos);
-    EXPECT_NE(logText().find("this is not valid\r\n"), std::string::npos);
-    EXPECT_STREQ(playerOne->status,
-                 "Cell is moving or dying or dead or already on board while resettlement");
+    const char* const refusal = "Cell is moving or dying or dead or already on board while resettlement";
+    EXPECT_NE(logText().find(std::string(refusal) + "\r\n"), std::string::npos);
+    EXPECT_STREQ(playerOne->status, refusal);
     EXPECT_TRUE(playerOne->isChoosing());
-    EXPECT_EQ(board().substr(0, 3), boardBefore.substr(0, 3));
-}
+    EXPECT_EQ(en_cell[0]->getCurrentPawn(), 0);
 
-TEST_F(TwoPeople, RemovingOnesOwnPieceOrNothingIsRefused) {
-    startWithPlayerOne();
-    for (int i = 0; i < 12; ++i) {
-        humanPlaces(noLineOne[i]);
-        humanPlaces(noLineTwo[i]);
-    }
-    ASSERT_TRUE(playerTwo->isHitting());
-    humanRemoves(2);  // its own piece
+    // Removing one's own piece, or nothing.
+    position(PHASE_OPENING, {0, 1}, {2, 4}, 2);
+    humanRemoves(2);
     EXPECT_STREQ(playerTwo->status, "The pawn is yours or is already empty");
     EXPECT_TRUE(playerTwo->isHitting());
-    const char* const statusBefore = "before the click on nothing";
-    playerTwo->setStatus(statusBefore);
-    ASSERT_EQ(spriteUnder(300, 20), "");
+    playerTwo->setStatus("before the click on nothing");
     clickNow(300, 20);
     EXPECT_TRUE(playerTwo->isHitting());
-    EXPECT_STREQ(playerTwo->status, statusBefore) << "a click on nothing says nothing";
-    EXPECT_EQ(playerOne->pawnsOnBoard, 12);
-    EXPECT_EQ(playerTwo->pawnsOnBoard, 12);
+    EXPECT_STREQ(playerTwo->status, "before the click on nothing");
+    EXPECT_EQ(playerOne->pawnsOnBoard + playerTwo->pawnsOnBoard, 4);
 }
 
 TEST_F(TwoPeople, ABlockedPlayerAnsweredYesLetsTheMoverGoAgainWithoutRemoval) {
-    // Player two's pieces on 0, 2 and 21 are boxed in by player one.
-    for (auto [pawn, cell] : {std::pair{0, 1}, {1, 9}, {2, 14}, {3, 22}, {4, 4}, {5, 20}})
-        move_pawn_to_cell(pawn, cell, 1);
-    for (auto [pawn, cell] : {std::pair{12, 0}, {13, 2}, {14, 21}}) move_pawn_to_cell(pawn, cell, 2);
-    playerOne->pawnsOnBoard = 6;
-    playerTwo->pawnsOnBoard = 3;
-    gamePhase = PHASE_CONTENDING;
-    state = STATE_PLAYING;
-    currentPlayer = playerOne;
-    playerOne->setState(CHOOSING);
+    position(PHASE_CONTENDING, boxedInOne, boxedInTwo);
     DialogScript::install({true});
-
-    humanMoves(4, 5);
+    moves(4, 5);
     EXPECT_EQ(DialogScript::questionsAsked(), 1);
     EXPECT_EQ(currentPlayer, playerOne) << "the same player moves again";
     EXPECT_TRUE(playerOne->isChoosing());
-    humanMoves(14, 13);  // completes 5, 13, 20 under the safe route
+    moves(14, 13);  // completes 5, 13, 20 on the safe route
     EXPECT_FALSE(playerOne->isHitting());
     EXPECT_EQ(playerTwo->pawnsOnBoard, 3);
     EXPECT_EQ(currentPlayer, playerTwo) << "point 14 is free again: player two can move";
     EXPECT_FALSE(quit);
 }
 
-TEST_F(TwoPeople, ABlockedPlayerAnsweredNoEndsTheProgram) {
-    for (auto [pawn, cell] : {std::pair{0, 1}, {1, 9}, {2, 14}, {3, 22}, {4, 4}})
-        move_pawn_to_cell(pawn, cell, 1);
-    for (auto [pawn, cell] : {std::pair{12, 0}, {13, 2}, {14, 21}}) move_pawn_to_cell(pawn, cell, 2);
-    playerOne->pawnsOnBoard = 5;
-    playerTwo->pawnsOnBoard = 3;
-    gamePhase = PHASE_CONTENDING;
-    state = STATE_PLAYING;
-    currentPlayer = playerOne;
-    playerOne->setState(CHOOSING);
+TEST_F(TwoPeople, ABlockedPlayerOrTheEndScreenAnsweredNoEndsTheProgram) {
+    position(PHASE_CONTENDING, boxedInOne, boxedInTwo);
     DialogScript::install({false});
-    humanMoves(4, 5);
+    moves(4, 5);
     EXPECT_EQ(DialogScript::questionsAsked(), 1);
+    EXPECT_TRUE(quit);
+
+    quit = false;
+    position(PHASE_CONTENDING, {0, 1, 14}, {9, 21, 22}, 1);
+    DialogScript::install({}, false);
+    moves(14, 2);
+    removes(9);
+    EXPECT_EQ(DialogScript::gameOversShown(), 1);
     EXPECT_TRUE(quit);
 }
 
 TEST_F(TwoPeople, AWholeGameEndsOnTheEndScreenWithItsThirtyCharacterRecord) {
     IConfig.gameLevel = 1;
-    DialogScript::install({}, true);  // safe routes granted, play on at the end
-    std::mt19937 random(11);
-    startWithPlayerOne();
-    AutoGame game = playAutomatically(random, 4000);
-    ASSERT_EQ(DialogScript::gameOversShown(), 1) << "after " << game.actions << " actions";
-    ASSERT_TRUE(game.reachedMovingPhase);
+    const AutoGame game = playToTheEnd(11);
     const std::string record = gameToPost.str();
-    ASSERT_EQ(record.size(), 30u) << record;
-    EXPECT_EQ(record[0], '1') << "player one started";
-    EXPECT_EQ(record.substr(1, 24), game.recordAtMovingPhase);
-    EXPECT_EQ(record[25], '0') << "player one is human";
-    EXPECT_EQ(record[26], '0') << "player two is human";
-    EXPECT_EQ(record[27], '0' + game.firstMoverOfMovingPhase);
-    EXPECT_EQ(record[28], '1') << "the configured level";
+    ASSERT_EQ(record.size(), 30u);
+    EXPECT_EQ(record.substr(0, 25), "1" + game.recordAtMovingPhase) << "player one started";
+    EXPECT_EQ(record.substr(25, 4), std::string("00") + char('0' + game.firstMoverOfMovingPhase) + "1")
+        << "two people, the first mover, the configured level";
     EXPECT_TRUE(record[29] == '1' || record[29] == '2');
     // The end screen cleared the board and went back to the start menu.
     EXPECT_EQ(state, STATE_STARTING);
@@ -349,15 +246,6 @@ TEST_F(TwoPeople, AWholeGameEndsOnTheEndScreenWithItsThirtyCharacterRecord) {
     EXPECT_FALSE(quit);
     for (int c = 0; c < CELL_COUNT; ++c) EXPECT_TRUE(en_cell[c]->isEmpty());
     for (int p = 0; p < PAWN_COUNT; ++p) EXPECT_EQ(en_pawn[p]->state, PAWN_IDLE);
-}
-
-TEST_F(TwoPeople, TheEndScreenAnsweredNoEndsTheProgram) {
-    DialogScript::install({}, false);
-    std::mt19937 random(5);
-    startWithPlayerOne();
-    playAutomatically(random, 4000);
-    EXPECT_EQ(DialogScript::gameOversShown(), 1);
-    EXPECT_TRUE(quit);
 }
 
 // Ten thousand random clicks, right clicks and keys (but the quit keys)
@@ -404,8 +292,7 @@ TEST_F(TwoPeople, TenThousandRandomEventsKeepTheGameConsistent) {
         if (wasPlaying && state == STATE_STARTING) ++games;
         if (state == STATE_PLAYING && gamePhase == PHASE_CONTENDING) ++eventsWhileMoving;
         ASSERT_EQ(boardViolation(), "") << "after event " << event;
-        for (iPlayer* player : {playerOne, playerTwo})
-            ASSERT_LE(player->pawnsOnBoard, 12);
+        for (iPlayer* player : {playerOne, playerTwo}) ASSERT_LE(player->pawnsOnBoard, 12);
     }
     EXPECT_FALSE(quit);
     EXPECT_GT(games, 0) << "the events should have finished or reset some games";

@@ -12,18 +12,12 @@
 #include "app/render.h"
 #include "app/sounds.h"
 #include "bot/game.h"
-#include "rules/board.h"
-#include "rules/cell.h"
-#include "rules/flow.h"
 #include "rules/guidance.h"
-#include "rules/queries.h"
 #include "sprites/dialogs.h"
-#include "sprites/pawn.h"
-#include "sprites/player.h"
 #include "sprites/turnmarks.h"
 #include "support/events.h"
 #include "support/play.h"
-#include "support/testenv.h"
+#include "support/position.h"
 
 namespace {
 
@@ -32,26 +26,6 @@ protected:
     void SetUp() override {
         startGameShell(HUMAN, HUMAN);
         logEverything();
-    }
-
-    // A moving-phase board: player one's pieces on `one`, player two's on
-    // `two`, player one to choose.
-    void setBoard(const std::vector<int>& one, const std::vector<int>& two) {
-        resetall();
-        clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
-        int pawn = 0;
-        for (int cell : one) move_pawn_to_cell(pawn++, cell, 1);
-        pawn = 12;
-        for (int cell : two) move_pawn_to_cell(pawn++, cell, 2);
-        playerOne->pawnsOnBoard = static_cast<int>(one.size());
-        playerTwo->pawnsOnBoard = static_cast<int>(two.size());
-        playerOne->setOpenedTheGame(true);
-        playerTwo->setOpenedTheGame(true);
-        gamePhase = PHASE_CONTENDING;
-        iGame->setGameOpened();
-        currentPlayer = playerOne;
-        playerOne->setState(CHOOSING);
-        playerTwo->setState(WAITING);
     }
 
     static std::vector<int> shadowedPoints() {
@@ -63,30 +37,37 @@ protected:
 
     static void drawFrame() { render(gamescreen, minigamescreen, screen); }
 
-    // The pixels of a player's status line.
-    static std::vector<Uint32> statusPixels(int x) {
-        std::vector<Uint32> pixels;
-        for (int y = 540; y < 556; ++y)
-            for (int dx = 0; dx < 140; ++dx)
-                pixels.push_back(static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x + dx]);
-        return pixels;
+    // The pixels of a rectangle of the screen, as the last frame left them.
+    static std::vector<Uint32> pixels(int x, int y, int width, int height) {
+        std::vector<Uint32> taken;
+        for (int row = y; row < y + height; ++row)
+            for (int column = x; column < x + width; ++column)
+                taken.push_back(static_cast<Uint32*>(screen->pixels)[row * screen->pitch / 4 + column]);
+        return taken;
     }
+
+    // Sounds mixed since the last call, by kind.
+    std::vector<long> soundsSince() {
+        std::vector<long> played;
+        for (int s = 0; s < GAME_SOUND_COUNT; ++s) {
+            const long now = gameSoundsMixed(static_cast<GameSound>(s));
+            played.push_back(now - soundsBefore[s]);
+            soundsBefore[s] = now;
+        }
+        return played;
+    }
+    long soundsBefore[GAME_SOUND_COUNT] = {};
 };
 
 // The "Has N on board" line of player one, as the screen held it when the
 // end-of-game screen was asked for.
 std::vector<Uint32> countLineAtGameOver;
 
-std::vector<Uint32> countLineOfPlayerOne() {
-    std::vector<Uint32> pixels;
-    for (int y = 560; y < 576; ++y)
-        for (int x = 80; x < 220; ++x)
-            pixels.push_back(static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x]);
-    return pixels;
-}
-
 bool recordGameOverScreen(DialogKind kind, const char*, const char*) {
-    if (kind == DIALOG_GAME_OVER) countLineAtGameOver = countLineOfPlayerOne();
+    if (kind == DIALOG_GAME_OVER)
+        for (int y = 560; y < 576; ++y)
+            for (int x = 80; x < 220; ++x)
+                countLineAtGameOver.push_back(static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x]);
     return true;
 }
 
@@ -96,8 +77,28 @@ bool sameMarks(const TurnMarks& a, int left, int reached, int removed) {
 
 }  // namespace
 
-TEST_F(Following, APersonsTurnsAreMarkedUntilThatSidePlaysAgain) {
-    setBoard({0, 3, 9, 15}, {2, 5, 21, 23});
+TEST_F(Following, APersonsTurnsAreMarkedUntilThatSidePlaysAgainAndOutsideThePiecesFaces) {
+    position(PHASE_CONTENDING, {0, 3, 9, 15}, {2, 5, 21, 23});
+    drawFrame();
+    const std::vector<Uint32> before = pixels(0, 0, 800, 600);
+    recordStep(1, 15, 16);
+    drawFrame();
+    const std::vector<Uint32> after = pixels(0, 0, 800, 600);
+    int changedInside = 0, changedRing = 0;
+    for (int cell : {15, 16}) {
+        const int cx = cellPlaces[cell][0] + 25, cy = cellPlaces[cell][1] + 25;
+        for (int y = cy - 32; y <= cy + 32; ++y)
+            for (int x = cx - 32; x <= cx + 32; ++x) {
+                const int d2 = (x - cx) * (x - cx) + (y - cy) * (y - cy);
+                const bool changed = after[y * 800 + x] != before[y * 800 + x];
+                if (d2 <= 24 * 24) changedInside += changed;
+                if (d2 >= 26 * 26 && d2 <= 31 * 31) changedRing += changed;
+            }
+    }
+    EXPECT_EQ(changedInside, 0) << "a mark never covers a piece's face";
+    EXPECT_GT(changedRing, 100);
+
+    clearTurnMarks();
     humanMoves(15, 16);
     EXPECT_TRUE(sameMarks(turnMarksOf(1), 15, 16, -1));
     humanMoves(5, 4);
@@ -105,66 +106,39 @@ TEST_F(Following, APersonsTurnsAreMarkedUntilThatSidePlaysAgain) {
     EXPECT_TRUE(sameMarks(turnMarksOf(1), 15, 16, -1)) << "the other side's marks stay";
     humanMoves(16, 17);
     EXPECT_TRUE(sameMarks(turnMarksOf(1), 16, 17, -1));
-    // A reset of the board clears every mark.
     resetall();
-    EXPECT_TRUE(sameMarks(turnMarksOf(1), -1, -1, -1));
-    EXPECT_TRUE(sameMarks(turnMarksOf(2), -1, -1, -1));
+    EXPECT_TRUE(sameMarks(turnMarksOf(1), -1, -1, -1) && sameMarks(turnMarksOf(2), -1, -1, -1)) << "a reset clears them";
 }
 
 TEST_F(Following, TheComputersLineAndRemovalAreMarkedAndHeard) {
     playerTwo->type = COMPUTER;
     iGame->setGameLevel(LEVEL_BEGINNER);
     // Player two's only line: 14 to 2 completes 0, 1, 2.
-    setBoard({9, 4, 13, 23, 15, 3}, {0, 1, 14});
-    const long lines = gameSoundsMixed(SOUND_LINE), removals = gameSoundsMixed(SOUND_REMOVAL);
+    position(PHASE_CONTENDING, {9, 4, 13, 23, 15, 3}, {0, 1, 14});
+    soundsSince();
     humanMoves(15, 16);
-    TurnMarks computer = turnMarksOf(2);
-    EXPECT_EQ(computer.left, 14);
-    EXPECT_EQ(computer.reached, 2);
+    const TurnMarks computer = turnMarksOf(2);
+    EXPECT_EQ(std::make_pair(computer.left, computer.reached), std::make_pair(14, 2));
     ASSERT_GE(computer.removed, 0);
     EXPECT_LT(en_cell[computer.removed]->getCurrentPawn(), 0) << "the removed piece's point is empty";
     EXPECT_EQ(playerOne->pawnsOnBoard, 5);
     EXPECT_TRUE(sameMarks(turnMarksOf(1), 15, 16, -1));
-    EXPECT_EQ(gameSoundsMixed(SOUND_LINE), lines + 1);
-    EXPECT_EQ(gameSoundsMixed(SOUND_REMOVAL), removals + 1);
+    const std::vector<long> played = soundsSince();
+    EXPECT_EQ(played[SOUND_LINE], 1);
+    EXPECT_EQ(played[SOUND_REMOVAL], 1);
 }
 
-TEST_F(Following, TheMarksAreRingsOutsideThePiecesFaces) {
-    setBoard({0, 3, 9, 15}, {2, 5, 21, 23});
-    clearTurnMarks();
-    drawFrame();
-    std::vector<Uint32> before(static_cast<Uint32*>(screen->pixels),
-                               static_cast<Uint32*>(screen->pixels) + screen->h * screen->pitch / 4);
-    recordStep(1, 15, 16);
-    drawFrame();
-    auto pixel = [](int x, int y) { return static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x]; };
-    int changedInside = 0, changedRing = 0;
-    for (int cell : {15, 16}) {
-        int cx = cellPlaces[cell][0] + 25, cy = cellPlaces[cell][1] + 25;
-        for (int y = cy - 32; y <= cy + 32; ++y)
-            for (int x = cx - 32; x <= cx + 32; ++x) {
-                int d2 = (x - cx) * (x - cx) + (y - cy) * (y - cy);
-                bool changed = pixel(x, y) != before[y * screen->pitch / 4 + x];
-                if (d2 <= 24 * 24) changedInside += changed;
-                if (d2 >= 26 * 26 && d2 <= 31 * 31) changedRing += changed;
-            }
-    }
-    EXPECT_EQ(changedInside, 0) << "a mark never covers a piece's face";
-    EXPECT_GT(changedRing, 100);
-}
-
-TEST_F(Following, ACarriedPieceLightsItsLegalDestinationsOnly) {
+TEST_F(Following, ACarriedPieceLightsItsLegalDestinationsOnlyAndABlockedOneStays) {
     // Corner 0 (neighbours 1 and 9, 9 taken); 4 in the middle of its lines
     // (neighbours 1, 3, 5, 7; 5 taken); 21 boxed in by 9 and 22.
-    setBoard({0, 4, 21, 22}, {9, 5, 23, 12});
+    position(PHASE_CONTENDING, {0, 4, 21, 22}, {9, 5, 23, 12});
     clickNow(cellCentreX(0), cellCentreY(0));
     ASSERT_TRUE(playerOne->isMovingTo());
     EXPECT_EQ(shadowedPoints(), std::vector<int>{1});
     movePointer(cellCentreX(16), cellCentreY(16));  // an empty point out of reach
     EXPECT_EQ(shadowedPoints(), std::vector<int>{1});
     clickNow(cellCentreX(0), cellCentreY(0));  // put back on its own point
-    EXPECT_TRUE(playerOne->isChoosing());
-    EXPECT_TRUE(doIOwn(0, 1));
+    EXPECT_TRUE(playerOne->isChoosing() && doIOwn(0, 1));
 
     clickNow(cellCentreX(4), cellCentreY(4));
     ASSERT_TRUE(playerOne->isMovingTo());
@@ -173,10 +147,8 @@ TEST_F(Following, ACarriedPieceLightsItsLegalDestinationsOnly) {
     clickNow(cellCentreX(7), cellCentreY(7));
     EXPECT_TRUE(doIOwn(7, 1));
     EXPECT_TRUE(shadowedPoints().empty()) << "no point stays lit for the rules to misread";
-}
 
-TEST_F(Following, ABlockedPieceIsNotPickedUpAndSaysSo) {
-    setBoard({0, 4, 21, 22}, {9, 5, 23, 12});
+    position(PHASE_CONTENDING, {0, 4, 21, 22}, {9, 5, 23, 12});
     const long pickUps = gameSoundsAsked(SOUND_PICK_UP);
     clickNow(cellCentreX(21), cellCentreY(21));
     EXPECT_TRUE(playerOne->isChoosing());
@@ -185,29 +157,8 @@ TEST_F(Following, ABlockedPieceIsNotPickedUpAndSaysSo) {
     EXPECT_EQ(gameSoundsAsked(SOUND_PICK_UP), pickUps);
 }
 
-TEST_F(Following, AWrongClicksTextIsOnScreenUntilTheNextAction) {
-    clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
-    clickNow(pawnCentreX(12), pawnCentreY(12));  // player two's piece
-    mainLoopPass();
-    mainLoopPass();
-    const std::vector<Uint32> shown = statusPixels(80);
-    EXPECT_STREQ(playerOne->status, "The pawn is not yours");
-    // The same line drawn with the state's text looks different...
-    playerOne->releaseMessage();
-    drawFrame();
-    EXPECT_NE(statusPixels(80), shown);
-    // ...and drawn with the message, the same.
-    playerOne->showMessage("The pawn is not yours");
-    drawFrame();
-    EXPECT_EQ(statusPixels(80), shown);
-    // The next action ends it.
-    humanPlaces(0);
-    drawFrame();
-    EXPECT_STREQ(playerOne->status, "Waiting hand");
-}
-
-TEST_F(Following, OnlyThePlayerToActShowsAnActingStatus) {
-    clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
+TEST_F(Following, OnlyThePlayerToActShowsWhatItDoesAndAWrongClicksTextStaysUntilTheNextAction) {
+    start();
     for (int cell : {0, 5, 9, 14}) {
         humanPlaces(cell);
         drawFrame();
@@ -217,76 +168,80 @@ TEST_F(Following, OnlyThePlayerToActShowsAnActingStatus) {
         EXPECT_TRUE(OtherEntities[currentPlayer == playerOne ? 0 : 2].visible);
         EXPECT_FALSE(OtherEntities[currentPlayer == playerOne ? 2 : 0].visible);
     }
+    clickNow(pawnCentreX(12), pawnCentreY(12));  // player two's piece
+    mainLoopPass();
+    mainLoopPass();
+    const std::vector<Uint32> shown = pixels(80, 540, 140, 16);
+    EXPECT_STREQ(playerOne->status, "The pawn is not yours");
+    // The same line drawn with the state's text looks different, with the
+    // message the same.
+    playerOne->releaseMessage();
+    drawFrame();
+    EXPECT_NE(pixels(80, 540, 140, 16), shown);
+    playerOne->showMessage("The pawn is not yours");
+    drawFrame();
+    EXPECT_EQ(pixels(80, 540, 140, 16), shown);
+    humanPlaces(1);  // the next action ends it
+    drawFrame();
+    EXPECT_STREQ(playerOne->status, "Waiting hand");
 }
 
 TEST_F(Following, EachMomentOfATurnHasItsSound) {
-    clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
-    long before[GAME_SOUND_COUNT];
-    for (int s = 0; s < GAME_SOUND_COUNT; ++s) before[s] = gameSoundsMixed(static_cast<GameSound>(s));
-    auto played = [&](GameSound s) { return gameSoundsMixed(s) - before[s]; };
+    start();
+    soundsSince();
     humanPlaces(0);
-    EXPECT_EQ(played(SOUND_PICK_UP), 1);
-    EXPECT_EQ(played(SOUND_PUT_DOWN), 1);
+    EXPECT_EQ(soundsSince(), (std::vector<long>{1, 1, 0, 0, 0})) << "picked up, put down";
     for (int cell : {3, 1, 4}) humanPlaces(cell);
-    EXPECT_EQ(played(SOUND_LINE), 0);
+    soundsSince();
     humanPlaces(2);  // 0, 1, 2: the first line
-    EXPECT_EQ(whoseFirstJare, 1) << playerOne->status << " " << playerOne->getState();
-    EXPECT_EQ(played(SOUND_LINE), 1);
-    EXPECT_EQ(played(SOUND_REMOVAL), 0);
-    EXPECT_EQ(played(SOUND_PUT_BACK), 0);
-    EXPECT_EQ(played(SOUND_PICK_UP), 5);
-    EXPECT_EQ(played(SOUND_PUT_DOWN), 5);
+    EXPECT_EQ(soundsSince(), (std::vector<long>{1, 1, 0, 1, 0})) << "and the line";
 
-    setBoard({0, 4, 21, 22}, {9, 5, 23, 12});
-    for (int s = 0; s < GAME_SOUND_COUNT; ++s) before[s] = gameSoundsMixed(static_cast<GameSound>(s));
+    position(PHASE_CONTENDING, {0, 4, 21, 22}, {9, 5, 23, 12});
+    soundsSince();
     humanMoves(0, 2);  // not a neighbour: back it goes
-    EXPECT_EQ(played(SOUND_PUT_BACK), 1);
+    EXPECT_EQ(soundsSince(), (std::vector<long>{1, 0, 1, 0, 0})) << "picked up, put back";
     humanMoves(4, 3);
     humanRemoves(9);
-    EXPECT_EQ(played(SOUND_REMOVAL), 0) << "no line, no removal";
+    EXPECT_EQ(soundsSince()[SOUND_REMOVAL], 0) << "no line, no removal";
 }
 
 TEST_F(Following, TheEndScreenShowsTheFinalCountsBehindIt) {
     playerTwo->type = COMPUTER;
     iGame->setGameLevel(LEVEL_BEGINNER);
     // The computer's 14 to 2 completes 0, 1, 2 and takes one of three.
-    setBoard({4, 13, 23}, {0, 1, 14});
+    position(PHASE_CONTENDING, {4, 13, 23}, {0, 1, 14});
+    countLineAtGameOver.clear();
     setDialogAnswerHook(recordGameOverScreen);
     humanMoves(4, 3);
     setDialogAnswerHook(nullptr);
     ASSERT_FALSE(countLineAtGameOver.empty()) << "no end-of-game screen";
     // The same line drawn again with each count: it showed two, not three.
     state = STATE_PLAYING;
-    playerOne->pawnsOnBoard = 2;
-    drawFrame();
-    EXPECT_EQ(countLineAtGameOver, countLineOfPlayerOne());
-    playerOne->pawnsOnBoard = 3;
-    drawFrame();
-    EXPECT_NE(countLineAtGameOver, countLineOfPlayerOne());
+    for (int count : {2, 3}) {
+        playerOne->pawnsOnBoard = count;
+        drawFrame();
+        EXPECT_EQ(pixels(80, 560, 140, 16) == countLineAtGameOver, count == 2) << count;
+    }
 }
 
 TEST(FirstRemoval, TheComputerCanTakeThePiecePlacedLast) {
     startHeadlessGame();
-    paceFrames = false;
     drawThinkingFrames = false;
+    paceFrames = false;
     DialogScript::install({}, true);
-    playerOne->type = HUMAN;
     playerTwo->type = COMPUTER;
     iGame->setGameLevel(LEVEL_DUMMY);
-    const int one[12] = {0, 1, 3, 6, 8, 9, 10, 12, 16, 19, 20, 23};
-    const int two[12] = {2, 4, 5, 7, 11, 13, 14, 15, 17, 18, 21, 22};
     int takenLast = 0, games = 0;
     for (unsigned seed = 1; seed <= 150 && takenLast == 0; ++seed, ++games) {
         srand(seed);
         resetall();
         clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
-        for (int i = 0; i < 11; ++i) move_pawn_to_cell(i, one[i], 1);
-        for (int i = 0; i < 12; ++i) move_pawn_to_cell(12 + i, two[i], 2);
+        for (int i = 0; i < 11; ++i) move_pawn_to_cell(i, noLineOne[i], 1);
+        for (int i = 0; i < 12; ++i) move_pawn_to_cell(12 + i, noLineTwo[i], 2);
         playerOne->pawnsOnBoard = 11;
         playerTwo->pawnsOnBoard = 12;
         whoseFirstJare = 2;
-        // The computer's own look at the board, as after its last placement.
-        analyzeGame();
+        analyzeGame();  // the computer's own look at the board, as after its last placement
         currentPlayer = playerOne;
         playerOne->setState(CHOOSING);
         humanPlaces(23);  // the last placement: the computer removes first

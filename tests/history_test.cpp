@@ -5,34 +5,21 @@
 
 #include "app/globals.h"
 #include "app/mainloop.h"
-#include "app/pacing.h"
 #include "app/playaids.h"
 #include "bot/game.h"
-#include "rules/board.h"
-#include "rules/cell.h"
-#include "rules/flow.h"
 #include "rules/history.h"
-#include "rules/queries.h"
 #include "rules/snapshot.h"
 #include "sprites/dialogs.h"
-#include "sprites/pawn.h"
-#include "sprites/player.h"
 #include "support/events.h"
 #include "support/play.h"
 #include "support/position.h"
-#include "support/testenv.h"
 #include "upload/record.h"
 
 namespace {
 
-const int noLineOne[12] = {0, 1, 3, 6, 8, 9, 10, 12, 16, 19, 20, 23};
-const int noLineTwo[12] = {2, 4, 5, 7, 11, 13, 14, 15, 17, 18, 21, 22};
-
 class TakeBack : public GameFlowTest {
 protected:
-    void SetUp() override {
-        startGameShell(HUMAN, HUMAN);
-    }
+    void SetUp() override { startGameShell(HUMAN, HUMAN); }
 
     void key(SDLKey key, SDLMod modifiers = KMOD_NONE) {
         SDL_SetModState(modifiers);
@@ -40,51 +27,28 @@ protected:
         SDL_SetModState(KMOD_NONE);
         mainLoopPass();
     }
-    void fillWithoutLines() {
-        for (int i = 0; i < 12; ++i) {
-            places(noLineOne[i]);
-            places(noLineTwo[i]);
-        }
-    }
-    // A moving-phase position put on the board by hand, player one to act.
-    void movingPosition(std::initializer_list<int> one, std::initializer_list<int> two) {
-        int pawn = 0;
-        for (int cell : one) move_pawn_to_cell(pawn++, cell, 1);
-        for (int i = pawn; i < 12; ++i) en_pawn[i]->state = PAWN_RETURNED;
-        pawn = 12;
-        for (int cell : two) move_pawn_to_cell(pawn++, cell, 2);
-        for (int i = pawn; i < 24; ++i) en_pawn[i]->state = PAWN_RETURNED;
-        playerOne->pawnsOnBoard = static_cast<int>(one.size());
-        playerTwo->pawnsOnBoard = static_cast<int>(two.size());
-        playerOne->setOpenedTheGame(true);
-        playerTwo->setOpenedTheGame(true);
-        gamePhase = PHASE_CONTENDING;
-        switchState(STATE_PLAYING);
-        currentPlayer = playerOne;
-        playerOne->setState(CHOOSING);
-        startRecord(1);
+    void movingPosition(const std::vector<int>& one, const std::vector<int>& two) {
+        position(PHASE_CONTENDING, one, two);
         mainLoopPass();
     }
+    // The game as `expected` holds it, with the screen's bookkeeping to match.
     void expectPosition(const GameSnapshot& expected, const char* when) {
         const GameSnapshot now = captureGame();
         EXPECT_TRUE(now.samePosition(expected)) << when;
         EXPECT_EQ(now.record, expected.record) << when;
-        EXPECT_EQ(whoseFirstJare, expected.whoseFirstJare) << when;
         EXPECT_EQ(OtherEntities[0].visible, currentPlayer == playerOne) << when << ": the turn marker";
         EXPECT_EQ(OtherEntities[2].visible, currentPlayer == playerTwo) << when << ": the turn marker";
         for (int c = 0; c < CELL_COUNT; ++c) {
             const int pawn = en_cell[c]->getCurrentPawn();
             EXPECT_EQ(pawn >= 0, en_cell[c]->isOccupied() || en_cell[c]->showsMeUp()) << when << " point " << c;
-            if (pawn >= 0) {
-                EXPECT_EQ(en_pawn[pawn]->cell, c) << when;
-            }
+            EXPECT_TRUE(pawn < 0 || (en_pawn[pawn]->cell == c && en_pawn[pawn]->state == PAWN_PLACED)) << when;
         }
     }
 };
 
 }  // namespace
 
-TEST_F(TakeBack, PlacingTheFirstLineIsTakenBackAndPlayedAgain) {
+TEST_F(TakeBack, PlacingTheFirstLineIsTakenBackAndPlayedAgainByEveryKey) {
     start();
     places(0), places(4), places(1), places(5);
     const GameSnapshot beforeLine = captureGame();
@@ -95,18 +59,13 @@ TEST_F(TakeBack, PlacingTheFirstLineIsTakenBackAndPlayedAgain) {
     key(SDLK_u);
     expectPosition(beforeLine, "taken back");
     EXPECT_EQ(whoseFirstJare, 0);
-    EXPECT_FALSE(doIOwn(2, 1));
-    EXPECT_EQ(currentPlayer, playerOne);
     EXPECT_TRUE(playerOne->isChoosing());
     EXPECT_EQ(playerOne->pawnsOnBoard, 2);
     EXPECT_EQ(playAidLine(), "Took back a placement");
-
     key(SDLK_y);
     expectPosition(afterLine, "played again");
-    EXPECT_EQ(currentPlayer, playerTwo);
     EXPECT_TRUE(playerTwo->isChoosing());
     EXPECT_EQ(playAidLine(), "Played again a placement");
-
     // Ctrl+Z and Ctrl+Y do the same; plain z is not a take-back.
     key(SDLK_z);
     expectPosition(afterLine, "plain z");
@@ -117,9 +76,7 @@ TEST_F(TakeBack, PlacingTheFirstLineIsTakenBackAndPlayedAgain) {
 }
 
 TEST_F(TakeBack, TheOpeningRemovalsAreTakenBackWithTheRecord) {
-    start();
     fillWithoutLines();
-    ASSERT_EQ(gamePhase, PHASE_OPENING);
     const GameSnapshot full = captureGame();
     removes(0);
     const GameSnapshot oneRemoved = captureGame();
@@ -130,17 +87,13 @@ TEST_F(TakeBack, TheOpeningRemovalsAreTakenBackWithTheRecord) {
 
     key(SDLK_u);
     expectPosition(oneRemoved, "the second removal taken back");
-    EXPECT_EQ(gamePhase, PHASE_OPENING);
     EXPECT_TRUE(playerOne->isHitting());
     EXPECT_FALSE(playerOne->hasOpenedTheGame());
     EXPECT_EQ(gameToPost.str(), "1") << "the record as the game was finally played";
     EXPECT_EQ(playAidLine(), "Took back a removal");
     key(SDLK_u);
     expectPosition(full, "both taken back");
-    EXPECT_EQ(playerOne->pawnsOnBoard, 12);
     EXPECT_TRUE(doIOwn(0, 1));
-    EXPECT_EQ(en_pawn[en_cell[0]->getCurrentPawn()]->state, PAWN_PLACED);
-
     key(SDLK_y), key(SDLK_y);
     expectPosition(moving, "both played again");
     key(SDLK_y);
@@ -170,9 +123,7 @@ TEST_F(TakeBack, AMoveWithItsRemovalIsTakenBackWhole) {
     const GameSnapshot after = captureGame();
     key(SDLK_u);
     expectPosition(start, "the move and its removal taken back");
-    EXPECT_EQ(playerTwo->pawnsOnBoard, 4);
     EXPECT_TRUE(doIOwn(12, 2)) << "the removed piece is back on its point";
-    EXPECT_EQ(en_pawn[en_cell[12]->getCurrentPawn()]->state, PAWN_PLACED);
     EXPECT_EQ(playAidLine(), "Took back a move and a removal");
     key(SDLK_y);
     expectPosition(after, "played again");
@@ -181,11 +132,10 @@ TEST_F(TakeBack, AMoveWithItsRemovalIsTakenBackWhole) {
 
 TEST_F(TakeBack, ASafeRouteMoveIsTakenBackWithItsSafeRoute) {
     DialogScript::install({true});
-    movingPosition({1, 9, 14, 22, 4, 20}, {0, 2, 21});
+    movingPosition(boxedInOne, boxedInTwo);
     const GameSnapshot start = captureGame();
-    moves(4, 5);  // player two is boxed in: the safe route is granted
+    moves(4, 5);  // the safe route is granted
     ASSERT_TRUE(safemovement);
-    ASSERT_EQ(currentPlayer, playerOne);
     const GameSnapshot onSafeRoute = captureGame();
     moves(14, 13);  // 5, 13, 20 made on the safe route removes nothing
     ASSERT_EQ(currentPlayer, playerTwo);
@@ -193,15 +143,13 @@ TEST_F(TakeBack, ASafeRouteMoveIsTakenBackWithItsSafeRoute) {
 
     key(SDLK_u);
     expectPosition(onSafeRoute, "back to the safe route");
-    EXPECT_TRUE(safemovement);
-    EXPECT_TRUE(playerOne->isChoosing());
+    EXPECT_TRUE(safemovement && playerOne->isChoosing());
     key(SDLK_u);
     expectPosition(start, "back before it");
     EXPECT_FALSE(safemovement);
     key(SDLK_y), key(SDLK_y);
     expectPosition(after, "both played again");
     EXPECT_EQ(DialogScript::questionsAsked(), 1) << "playing again asks nothing";
-    EXPECT_EQ(playerTwo->pawnsOnBoard, 3);
 }
 
 TEST_F(TakeBack, AgainstTheComputerItsTurnAndThePersonsGoBack) {
@@ -220,9 +168,7 @@ TEST_F(TakeBack, AgainstTheComputerItsTurnAndThePersonsGoBack) {
 
     key(SDLK_u);
     expectPosition(two, "one step back");
-    EXPECT_EQ(playerOne->pawnsOnBoard, 2);
-    EXPECT_EQ(playerTwo->pawnsOnBoard, 2);
-    EXPECT_EQ(currentPlayer, playerOne);
+    EXPECT_EQ(playerOne->pawnsOnBoard + playerTwo->pawnsOnBoard, 4);
     EXPECT_TRUE(playerOne->isChoosing());
     EXPECT_EQ(playAidLine(), "Took back 2 placements");
     mainLoopPass();
@@ -252,9 +198,10 @@ TEST_F(TakeBack, ATurnWhosePieceWasPickedUpEarlyIsStillNoted) {
     EXPECT_EQ(playAidLine(), "Took back a placement");
 }
 
-TEST_F(TakeBack, NothingIsTakenBackWhileAPieceGlidesOrInTheKeyboardState) {
+TEST_F(TakeBack, NothingHappensWhileAPieceGlidesOrInTheKeyboardStateAndNoGameForgetsTheHistory) {
     start();
     places(0), places(4), places(1);
+    ASSERT_EQ(gameHistory.entries().size(), 4u);
     const GameSnapshot now = captureGame();
     Pawn* gliding = en_pawn[en_cell[4]->getCurrentPawn()];
     gliding->goFromThisToThat(0, 0, en_cell[4]->getX(), en_cell[4]->getY());
@@ -264,28 +211,22 @@ TEST_F(TakeBack, NothingIsTakenBackWhileAPieceGlidesOrInTheKeyboardState) {
     gliding->state = PAWN_PLACED;
 
     releaseKeyNow(SDLK_F1);
-    ASSERT_EQ(state, STATE_KEYBOARD);
     key(SDLK_u);
     EXPECT_TRUE(captureGame().samePosition(now)) << "u plays its beats instead";
     releaseKeyNow(SDLK_F1);
     key(SDLK_u);
     EXPECT_FALSE(doIOwn(1, 1));
-}
 
-TEST_F(TakeBack, TheKindFlipAndTheResetForgetTheHistory) {
-    start();
-    places(0), places(4);
-    ASSERT_EQ(gameHistory.entries().size(), 3u);
+    // A kind flipped by a right click, or a reset, ends the game.
     clickNow(playerTwo->getX() + 30, playerTwo->getY() + 30, SDL_BUTTON_RIGHT);
     mainLoopPass();
     EXPECT_TRUE(gameHistory.entries().empty());
     EXPECT_EQ(gameHistory.cursor(), -1);
-
     playerTwo->type = HUMAN;
     start();
-    places(0), places(4);
+    places(0);
     DialogScript::install({true});
-    clickNow(ebut_existthegame->getX() + 30, ebut_existthegame->getY() + 30);  // reset: Yes
+    clickNow(ebut_existthegame->getX() + 30, ebut_existthegame->getY() + 30);
     ASSERT_EQ(state, STATE_STARTING);
     mainLoopPass();
     EXPECT_TRUE(gameHistory.entries().empty());

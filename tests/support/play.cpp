@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "app/mainloop.h"
 #include "app/pacing.h"
+#include "bot/game.h"
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "rules/flow.h"
@@ -15,6 +16,7 @@
 #include "sprites/player.h"
 #include "support/events.h"
 #include "support/testenv.h"
+#include "upload/record.h"
 
 namespace {
 
@@ -158,4 +160,48 @@ void GameFlowTest::removes(int cell) {
 void GameFlowTest::moves(int from, int to) {
     humanMoves(from, to);
     mainLoopPass();
+}
+
+void GameFlowTest::fillWithoutLines() {
+    start();
+    for (int i = 0; i < 12; ++i) {
+        places(noLineOne[i]);
+        places(noLineTwo[i]);
+    }
+    ASSERT_EQ(gamePhase, PHASE_OPENING);
+}
+
+void GameFlowTest::position(int phase, const std::vector<int>& one, const std::vector<int>& two, int toAct) {
+    resetall();
+    for (int side = 1; side <= 2; ++side) {
+        const std::vector<int>& points = side == 1 ? one : two;
+        int pawn = side == 1 ? 0 : 12;
+        for (int cell : points) move_pawn_to_cell(pawn++, cell, side);
+        for (; pawn < (side == 1 ? 12 : 24); ++pawn)
+            if (phase != PHASE_RESETTLEMENT) en_pawn[pawn]->state = PAWN_RETURNED;
+    }
+    playerOne->pawnsOnBoard = static_cast<int>(one.size());
+    playerTwo->pawnsOnBoard = static_cast<int>(two.size());
+    playerOne->setOpenedTheGame(phase == PHASE_CONTENDING);
+    playerTwo->setOpenedTheGame(phase == PHASE_CONTENDING);
+    gamePhase = phase;
+    switchState(STATE_PLAYING);
+    currentPlayer = toAct == 1 ? playerOne : playerTwo;
+    (toAct == 1 ? playerTwo : playerOne)->setState(WAITING);
+    currentPlayer->setState(phase == PHASE_OPENING ? HITTING : CHOOSING);
+    lightTurnMarker(currentPlayer);
+    startRecord(toAct);
+    engineNewGame();
+    if (phase == PHASE_CONTENDING) iGame->setGameOpened();
+}
+
+AutoGame GameFlowTest::playToTheEnd(unsigned seed) {
+    srand(seed);
+    std::mt19937 random(seed);
+    start();
+    AutoGame game = playAutomatically(random, 6000);
+    EXPECT_EQ(DialogScript::gameOversShown(), 1) << "after " << game.actions << " actions";
+    EXPECT_TRUE(game.reachedMovingPhase);
+    EXPECT_EQ(gameToPost.str().size(), 30u) << gameToPost.str();
+    return game;
 }

@@ -7,8 +7,20 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "sprites/player.h"
+
+// Player one's and player two's points of a full board without any line.
+const int noLineOne[12] = {0, 1, 3, 6, 8, 9, 10, 12, 16, 19, 20, 23};
+const int noLineTwo[12] = {2, 4, 5, 7, 11, 13, 14, 15, 17, 18, 21, 22};
+
+// A moving-phase position: player two's pieces on 0, 2 and 21 boxed in by
+// player one's. Player one's step 4 -> 5 leaves player two no move (the
+// safe-route question); its step 14 -> 13 then completes 5, 13, 20 on the
+// safe route.
+const std::vector<int> boxedInOne = {1, 9, 14, 22, 4, 20};
+const std::vector<int> boxedInTwo = {0, 2, 21};
 
 // Picks a piece of the current player from home and puts it on `cell`.
 void humanPlaces(int cell);
@@ -45,4 +57,14 @@ protected:
     void places(int cell);
     void removes(int cell);
     void moves(int from, int to);
+    // Player one starts; both place the board full without a line.
+    void fillWithoutLines();
+    // A game on the board put there by hand: each side's pieces on its
+    // points, the others at home (placing) or removed; the counts, the
+    // opening and the phase to match, `toAct` choosing (removing in the
+    // opening), the others waiting. No pass of the loop follows.
+    void position(int phase, const std::vector<int>& one, const std::vector<int>& two, int toAct = 1);
+    // "Left starts", then the automatic players to the end screen, which
+    // must come once, with the game's whole record.
+    AutoGame playToTheEnd(unsigned seed);
 };

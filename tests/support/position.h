@@ -3,7 +3,7 @@
 // side's own range, 0-11 for player 1 and 12-23 for player 2, in index order.
 #pragma once
 
-#include <initializer_list>
+#include <vector>
 
 #include "rules/board.h"
 #include "rules/cell.h"
@@ -28,12 +28,12 @@ inline int nextPieceAtHome(int owner) {
 }
 
 // Puts a piece of `owner` on each point, as the game does after a drop.
-inline void place(std::initializer_list<int> cells, int owner) {
+inline void place(const std::vector<int>& cells, int owner) {
     for (int cell : cells) move_pawn_to_cell(nextPieceAtHome(owner), cell, owner);
 }
 
 // Every piece at home and every point empty; then the pieces of each side.
-inline void setBoard(std::initializer_list<int> one, std::initializer_list<int> two) {
+inline void setBoard(const std::vector<int>& one, const std::vector<int>& two) {
     for (Cell* cell : en_cell) cell->resetState();
     for (Pawn* pawn : en_pawn) pawn->resetState();
     place(one, 1);
