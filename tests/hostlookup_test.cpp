@@ -6,21 +6,18 @@
 // leaves the machine.
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
-#include <cstring>
 #include <mutex>
 #include <string>
 #include <thread>
 
 #include "settings/log.h"
+#include "support/loopback.h"
 #include "support/testenv.h"
 #include "upload/novconnector.h"
 #include "upload/hostlookup.h"
@@ -56,20 +53,6 @@ bool slowLoopbackResolver(const char*, in_addr& address) {
 
 bool failingResolver(const char*, in_addr&) {
     return false;
-}
-
-// Listens on 127.0.0.1, accepts into its backlog and never answers.
-int mutePort(int& fd) {
-    fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address;
-    memset(&address, 0, sizeof address);
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    if (bind(fd, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(fd, 4) != 0 ||
-        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0)
-        return 0;
-    return ntohs(address.sin_port);
 }
 
 class SlowNetwork : public testing::Test {
@@ -129,10 +112,9 @@ TEST_F(SlowNetwork, ANameServerThatNeverAnswersCannotHoldTheUploadPastItsLimit) 
 
 TEST_F(SlowNetwork, AnAnswerInTimeIsUsedAndFramesAreDrawnWhileItComes) {
     hostResolver = slowLoopbackResolver;
-    int listener = -1;
-    const int port = mutePort(listener);
-    ASSERT_GT(port, 0);
-    setenv("ZELK_UPLOAD_PORT", std::to_string(port).c_str(), 1);
+    int port = 0;
+    const int listener = listenOnLoopback(4, port);  // accepts into its backlog, never answers
+    pointUploadAt("collector.example", port);
     const double took = post(1500);
     close(listener);
     EXPECT_EQ(slowAsked, 1);
@@ -151,10 +133,9 @@ TEST_F(SlowNetwork, AFailedLookupEndsTheUploadAndADottedAddressAsksNoResolver) {
     EXPECT_NE(logText().find("Hostname lookup failed collector.example\r\n"), std::string::npos);
 
     hostResolver = silentResolver;
-    int listener = -1;
-    const int port = mutePort(listener);
-    setenv("ZELK_UPLOAD_HOST", "127.0.0.1", 1);
-    setenv("ZELK_UPLOAD_PORT", std::to_string(port).c_str(), 1);
+    int port = 0;
+    const int listener = listenOnLoopback(4, port);
+    pointUploadAt("127.0.0.1", port);
     post(300);
     close(listener);
     EXPECT_EQ(silent.asked, 0);
