@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "app/globals.h"
+#include "app/mainloop.h"
 #include "app/opener.h"
 #include "bot/game.h"
 #include "rules/board.h"
@@ -48,7 +49,7 @@ protected:
     // close it. The screen redraws before it handles a click, so what it
     // shows afterwards is the state before the last click.
     bool clickThrough(std::initializer_list<Spot> spots) {
-        TimedHand hand;
+        Hand hand;
         for (const Spot& spot : spots) hand.click(spot.first, spot.second);
         hand.start();
         return aboutZelk(screen);
@@ -192,21 +193,21 @@ TEST_F(About, SaveAndExitReachesTheFileEvenAfterALaterExit) {
 TEST_F(About, SaveInAGameStartsANewOneAndExitResumes) {
     startGame(playerOne);
     ASSERT_EQ(state, STATE_PLAYING);
-    TimedHand exitHand;
-    exitHand.click(justExit.first, justExit.second).start();
-    clickNow(340, 530);  // the rules button
-    EXPECT_EQ(state, STATE_PLAYING);
-    TimedHand saveHand;
-    saveHand.click(saveAndExit.first, saveAndExit.second).start();
-    clickNow(340, 530);
-    EXPECT_EQ(state, STATE_STARTING);
+    // The rules button, then the screen's button, through the main loop.
+    for (const Spot& closing : {justExit, saveAndExit}) {
+        Hand hand;
+        hand.click(340, 530).click(closing.first, closing.second).start();
+        while (hand.given() < 1) SDL_Delay(1);
+        mainLoopPass();
+        EXPECT_EQ(state, closing == justExit ? STATE_PLAYING : STATE_STARTING);
+    }
 }
 
 TEST_F(About, HeldSSavesTheScreenDrawnAtOpeningAndIdlingCostsLittle) {
     Uint8* keys = SDL_GetKeyState(nullptr);
     keys[SDLK_s] = 1;
-    TimedHand closer(300);  // no event before it: only the held key
-    closer.click(justExit.first, justExit.second).start();
+    Hand closer;  // no event before the screenshot: only the held key
+    closer.after([] { return fileExists("aboutscreenshot.bmp"); }).click(justExit.first, justExit.second).start();
     aboutZelk(screen);
     keys[SDLK_s] = 0;
     ASSERT_TRUE(fileExists("aboutscreenshot.bmp"));
@@ -227,11 +228,11 @@ TEST_F(About, HeldSSavesTheScreenDrawnAtOpeningAndIdlingCostsLittle) {
 
     // Without the key, half a second of an idle screen uses a small part of a core.
     unlink("aboutscreenshot.bmp");
-    TimedHand idleCloser(500);
-    idleCloser.click(justExit.first, justExit.second).start();
     rusage before, after;
     getrusage(RUSAGE_SELF, &before);
     const Uint32 start = SDL_GetTicks();
+    Hand idleCloser;
+    idleCloser.after([start] { return SDL_GetTicks() - start >= 500; }).click(justExit.first, justExit.second).start();
     aboutZelk(screen);
     getrusage(RUSAGE_SELF, &after);
     const Uint32 wall = SDL_GetTicks() - start;

@@ -40,25 +40,23 @@ protected:
 }  // namespace
 
 TEST_F(Dialogs, YesAndNoAnswerOnlyInsideTheirButtons) {
-    TimedHand yesHand;
+    Hand yesHand;
     yesHand.click(368, 360)   // on the Yes button's left edge: no answer
         .click(300, 200)      // outside both buttons: only a redraw
         .click(400, 365)
         .start();
-    Uint32 start = SDL_GetTicks();
     EXPECT_TRUE(yesno(screen, "", "Sure to quit the game?"));
-    EXPECT_GE(SDL_GetTicks() - start, 3u * 120 - 20) << "answered by the third click only";
-    TimedHand noHand;
+    EXPECT_EQ(yesHand.given(), 3) << "answered by the third click only";
+    Hand noHand;
     noHand.click(591, 365).click(520, 365).start();  // right edge of No, then inside
-    start = SDL_GetTicks();
     EXPECT_FALSE(yesno(screen, "Jid isii aan jare lahayn!", "Should I continue to give a safe route?"));
-    EXPECT_GE(SDL_GetTicks() - start, 2u * 120 - 20);
+    EXPECT_EQ(noHand.given(), 2);
     // The question was on screen: the black frame around the panel.
     EXPECT_EQ(pixel(202, 99), SDL_MapRGB(screen->format, 0, 0, 0));
 }
 
 TEST_F(Dialogs, KeySTakesAScreenshotOfTheQuestion) {
-    TimedHand hand;
+    Hand hand;
     hand.key(SDLK_s).click(400, 365).start();
     EXPECT_TRUE(yesno(screen, "", "Sure to reset the game?"));
     ASSERT_TRUE(fileExists("screenshot-yesno.bmp"));
@@ -68,7 +66,7 @@ TEST_F(Dialogs, KeySTakesAScreenshotOfTheQuestion) {
     EXPECT_EQ(shot->h, 600);
     SDL_FreeSurface(shot);
     writeFile("screenshot-yesno.bmp", "old");
-    TimedHand again;
+    Hand again;
     again.key(SDLK_s).click(400, 365).start();
     yesno(screen, "", "again");
     EXPECT_NE(readFile("screenshot-yesno.bmp"), "old") << "a second screenshot replaces the first";
@@ -79,7 +77,7 @@ TEST_F(Dialogs, InstalledTheScreenshotGoesToTheUsersDataDirectory) {
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     ASSERT_TRUE(keepUserFilesInHome());
-    TimedHand hand;
+    Hand hand;
     hand.key(SDLK_s).click(400, 365).start();
     EXPECT_TRUE(yesno(screen, "", "Sure to reset the game?"));
     EXPECT_TRUE(fileExists(data + "/zelk/screenshot-yesno.bmp"));
@@ -91,19 +89,18 @@ TEST_F(Dialogs, TheEndScreenReportsOnceClearsTheBoardOnEveryClickAndAnswers) {
     move_pawn_to_cell(0, 0, 1);
     gamePhase = PHASE_CONTENDING;
     state = STATE_PLAYING;
-    TimedHand hand(200);
+    Hand hand;
     hand.click(100, 100)  // outside the buttons: resets, and the screen stays
         .click(400, 365)
         .start();
-    Uint32 start = SDL_GetTicks();
     EXPECT_TRUE(vittoria(screen, playerOne->name));
-    EXPECT_GE(SDL_GetTicks() - start, 2u * 200 - 20) << "the first click did not answer";
+    EXPECT_EQ(hand.given(), 2) << "the first click did not answer";
     EXPECT_EQ(state, STATE_STARTING);
     EXPECT_EQ(gamePhase, PHASE_RESETTLEMENT);
     EXPECT_TRUE(en_cell[0]->isEmpty());
     EXPECT_EQ(count(logText(), "User does not wish to communicate this game"), 1);
 
-    TimedHand noHand;
+    Hand noHand;
     noHand.click(520, 365).start();
     EXPECT_FALSE(vittoria(screen, playerTwo->name));
     EXPECT_EQ(state, STATE_STARTING);
@@ -135,7 +132,7 @@ TEST_F(Dialogs, TheFireworksGoOnWhileTheGameIsReported) {
     IConfig.gameFeedback = 1;
     setenv("ZELK_UPLOAD_HOST", "collector.example", 1);
     hostResolver = slowResolverWatchingTheScreen;
-    TimedHand hand(1200);
+    Hand hand;
     hand.click(400, 365).start();
     EXPECT_TRUE(vittoria(screen, playerOne->name));
     hostResolver = systemResolver;

@@ -53,59 +53,12 @@ TEST(StartUp, TruncatedPicturesAreLoggedAndTheGameStillPlays) {
     EXPECT_EQ(shutDown(), 0);
 }
 
-namespace {
-struct Place {
-    int x, y, width, height;
-};
-
-template <typename Sprite>
-void expectAt(Sprite* sprite, Place place, const std::string& what) {
-    ASSERT_NE(sprite, nullptr) << what;
-    EXPECT_EQ(sprite->getX(), place.x) << what;
-    EXPECT_EQ(sprite->getY(), place.y) << what;
-    EXPECT_EQ(sprite->getWidth(), place.width) << what;
-    EXPECT_EQ(sprite->getHeight(), place.height) << what;
-}
-}  // namespace
-
-// The window, the defaults written, and where everything stands when the
-// start screen first shows.
-TEST(StartUp, BuildsTheWindowAndPutsEverythingInItsPlace) {
+TEST(StartUp, OpensTheWindowOnTheStartScreenAndWritesTheDefaults) {
     startHeadlessGame();
     EXPECT_EQ(std::make_tuple(screen->w, screen->h, int(screen->format->BitsPerPixel)), std::make_tuple(800, 600, 32));
     EXPECT_EQ(state, STATE_STARTING);
     EXPECT_TRUE(fileExists("zelk.conf"));
     EXPECT_EQ(logText().rfind("--------", 0), 0u);
-    for (int i = 0; i < CELL_COUNT; ++i) expectAt(en_cell[i], {cellPlaces[i][0], cellPlaces[i][1], 50, 50}, "point");
-    expectAt(emainbg, {0, 0, 600, 600}, "board");
-    expectAt(ebut_redstarts, {228, 499, 65, 75}, "left start");
-    expectAt(ebut_barud, {228, 499, 65, 75}, "barud");
-    expectAt(ebut_readgamerules, {308, 499, 65, 75}, "rules and settings");
-    expectAt(ebut_existthegame, {383, 499, 65, 75}, "quit");
-    expectAt(ebut_greystarts, {466, 499, 65, 75}, "right start");
-    expectAt(ebut_dradan, {466, 499, 65, 75}, "dradan");
-    for (int column = 0; column < 2; ++column)
-        for (int k = 0; k < 6; ++k) {
-            const int one = 6 * column + k, two = 12 + 6 * column + k;
-            expectAt(en_pawn[one], {column == 0 ? 12 : 67, 102 + 60 * k, 50, 50},
-                     "piece " + std::to_string(one));
-            expectAt(en_pawn[two], {column == 0 ? 662 : 712, 102 + 60 * k, 50, 50},
-                     "piece " + std::to_string(two));
-            EXPECT_TRUE(en_pawn[one]->getHomeX() == en_pawn[one]->getX() && en_pawn[one]->owner == 1) << one;
-            EXPECT_TRUE(en_pawn[two]->getHomeY() == en_pawn[two]->getY() && en_pawn[two]->owner == 2) << two;
-        }
-    expectAt(playerOne, {2, 490, 64, 97}, "player one");
-    expectAt(playerTwo, {730, 490, 64, 97}, "player two");
-    EXPECT_TRUE(playerOne->id == 1 && playerTwo->id == 2);
-    const Place sprites[8] = {{222, 498, 100, 120}, {230, 500, 100, 120}, {464, 496, 100, 120},
-                              {468, 500, 100, 120}, {230, 500, 100, 120}, {468, 500, 100, 120},
-                              {205, 380, 14, 14},   {205, 499, 14, 14}};
-    for (int i = 0; i < 8; ++i) {
-        expectAt(&OtherEntities[i], sprites[i], "sprite " + std::to_string(i));
-        EXPECT_TRUE(OtherEntities[i].posX == sprites[i].x && OtherEntities[i].posY == sprites[i].y) << i;
-        EXPECT_FALSE(OtherEntities[i].visible) << i;
-    }
-    expectAt(&OtherEntities[8], {0, 0, 0, 0}, "sprite 8, never built");
     stopHeadlessGame();
 }
 

@@ -105,32 +105,58 @@ void DialogScript::remove() {
 int DialogScript::questionsAsked() { return questions; }
 int DialogScript::gameOversShown() { return gameOvers; }
 
-TimedHand::~TimedHand() {
+Hand::~Hand() {
+    stopping = true;
     if (thread) SDL_WaitThread(thread, nullptr);
 }
 
-TimedHand& TimedHand::click(int x, int y) {
-    steps.push_back({true, x, y, SDLK_UNKNOWN});
+Hand& Hand::click(int x, int y) {
+    steps.push_back({Step::CLICK, x, y, SDLK_UNKNOWN, nullptr});
     return *this;
 }
 
-TimedHand& TimedHand::key(SDLKey which) {
-    steps.push_back({false, 0, 0, which});
+Hand& Hand::key(SDLKey which) {
+    steps.push_back({Step::KEY, 0, 0, which, nullptr});
     return *this;
 }
 
-void TimedHand::start() {
+Hand& Hand::after(std::function<bool()> ready) {
+    steps.push_back({Step::WAIT, 0, 0, SDLK_UNKNOWN, std::move(ready)});
+    return *this;
+}
+
+void Hand::start() {
     thread = SDL_CreateThread(run, this);
 }
 
-int TimedHand::run(void* self) {
-    TimedHand& hand = *static_cast<TimedHand*>(self);
+bool Hand::waitUntil(const std::function<bool()>& ready) {
+    for (int waited = 0; waited < 60000 && !stopping; waited += 5) {
+        if (ready()) return true;
+        SDL_Delay(5);
+    }
+    return false;
+}
+
+int Hand::run(void* self) {
+    Hand& hand = *static_cast<Hand*>(self);
+    auto markerTaken = [] {
+        SDL_Event marker;
+        return SDL_PeepEvents(&marker, 1, SDL_PEEKEVENT, SDL_EVENTMASK(SDL_USEREVENT)) == 0;
+    };
     for (const Step& step : hand.steps) {
-        SDL_Delay(hand.pause);
-        if (step.isClick)
+        if (step.kind == Step::WAIT) {
+            if (!hand.waitUntil(step.ready)) return 0;
+            continue;
+        }
+        if (step.kind == Step::CLICK)
             queueClick(step.x, step.y);
         else
             queueKey(step.key);
+        SDL_Event marker = {};
+        marker.type = SDL_USEREVENT;
+        SDL_PushEvent(&marker);
+        ++hand.handed;
+        if (!hand.waitUntil(markerTaken)) return 0;
     }
     return 0;
 }

@@ -7,7 +7,9 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_thread.h>
 
+#include <atomic>
 #include <deque>
+#include <functional>
 
 // Places the pointer and lets the game see the movement.
 void movePointer(int x, int y);
@@ -19,27 +21,34 @@ void queueKey(SDLKey key);
 void clickNow(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
 // Dispatches a key release now.
 void releaseKeyNow(SDLKey key);
-// A hand that acts while a modal loop runs: from another thread, each step
-// in turn, with a pause between steps so the loop has taken the previous
-// one (the game reads the pointer's position when it handles a click).
-class TimedHand {
+// A hand that acts while a modal loop runs, from another thread: each step
+// once the loop has taken the one before. A marker event follows each step,
+// and the next step waits (up to a generous limit) until the loop has read
+// the marker: by then the game has handled the step, pointer and all.
+class Hand {
 public:
-    explicit TimedHand(Uint32 pauseMilliseconds = 120) : pause(pauseMilliseconds) {}
-    ~TimedHand();
-    TimedHand& click(int x, int y);
-    TimedHand& key(SDLKey key);
+    ~Hand();  // stops waiting, then joins the thread
+    Hand& click(int x, int y);
+    Hand& key(SDLKey key);
+    // The next step waits until `ready` holds too.
+    Hand& after(std::function<bool()> ready);
     void start();
+    // Steps handed to the loop so far.
+    int given() const { return handed; }
 
 private:
     struct Step {
-        bool isClick;
+        enum { CLICK, KEY, WAIT } kind;
         int x, y;
         SDLKey key;
+        std::function<bool()> ready;
     };
     static int run(void* self);
+    bool waitUntil(const std::function<bool()>& ready);
     std::deque<Step> steps;
-    Uint32 pause;
     SDL_Thread* thread = nullptr;
+    std::atomic<bool> stopping{false};
+    std::atomic<int> handed{0};
 };
 
 // Removes every queued event.
