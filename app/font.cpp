@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "app/fastdrawing.h"
 #include "settings/log.h"
+#include "sprites/fastdrawing.h"
 
 Font::Font(char* file, int size) : font(TTF_OpenFont(file, size)) {
     if (!font) {

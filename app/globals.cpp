@@ -59,6 +59,3 @@ SDL_Surface* cellShadowImage = nullptr;
 int debug = 0;
 States stateBeforeKeyboard = STATE_STARTING;
 bool musicStarted = false;
-
-const char* const ver = "1.0";
-const char* const buildVer = "1.0_R02";

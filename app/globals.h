@@ -63,8 +63,5 @@ extern Timer timerTwo;
 extern States stateBeforeKeyboard;
 extern bool musicStarted;
 
-extern const char* const ver;       // "1.0"
-extern const char* const buildVer;  // "1.0_R02"
-
 const int SCREEN_WIDTH = 800;
 const int SCREEN_HEIGHT = 600;

@@ -103,12 +103,18 @@ void clickWhilePlaying() {
     if (currentPlayer) currentPlayer->releaseMessage();
     if (over(ebut_existthegame) && yesno(screen, "", "Sure to reset the game?")) resetall();
     if (over(ebut_readgamerules) && aboutZelk(screen)) resetall();
+    // A piece picked up stands on a point (moving) that the same click also
+    // reaches: that click took the piece, it does not put it down again.
+    int pickedFrom = -1;
     if (currentPlayer && currentPlayer->isChoosing())
-        for (int i = 0; i < PAWN_COUNT; ++i)
-            if (en_pawn[i] && en_pawn[i]->selected()) pickUpPawn(i);
+        for (int i = 0; i < PAWN_COUNT; ++i) {
+            if (!en_pawn[i] || !en_pawn[i]->selected()) continue;
+            pickUpPawn(i);
+            if (en_pawn[i]->state == PAWN_PICKED) pickedFrom = en_pawn[i]->cell;
+        }
     if (currentPlayer)
         for (int c = 0; c < CELL_COUNT; ++c)
-            if (en_cell[c] && en_cell[c]->selected()) clickCell(c);
+            if (en_cell[c] && en_cell[c]->selected() && c != pickedFrom) clickCell(c);
     if (speedBar && OtherEntities[6].selected()) {
         speedBar->moreSpeed(1);
         do_action(3);

@@ -1,4 +1,4 @@
-#include "app/mainloop.h"
+#include "app/program.h"
 
 int main(int argc, char** argv) {
     return zelkMain(argc, argv);

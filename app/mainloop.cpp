@@ -9,17 +9,17 @@
 #include <string>
 #include <unistd.h>
 
+#include "app/flowhooks.h"
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/pacing.h"
 #include "app/playaids.h"
 #include "app/render.h"
 #include "app/resources.h"
-#include "app/resourcetree.h"
 #include "app/session.h"
-#include "app/unattended.h"
 #include "bot/endgames.h"
 #include "bot/stronglevels.h"
+#include "rules/computerturn.h"
 #include "settings/config.h"
 #include "settings/log.h"
 #include "settings/message.h"
@@ -51,6 +51,7 @@ int startUp() {
     state = STATE_STARTING;
     stateBeforeKeyboard = STATE_STARTING;
     quit = false;
+    installFlowHooks();
 
     // No timer subsystem: nothing uses callback timers, and its thread
     // wakes every millisecond, which alone cost about 3 % of a core while
@@ -106,7 +107,6 @@ void mainLoopPass() {
         playHeldComputerTurn();
         noteInput();
     }
-    followTheGame();
     logEndgameBuild();
     quitOnTermination();
     saveScreenshotWhileHeld();
@@ -139,15 +139,4 @@ int shutDown() {
     screen = nullptr;
     ILog.log(3, "bye bye! - waiting to release statically allocated memory");
     return 0;
-}
-
-int zelkMain(int, char**) {
-    enterResourceTree();
-    int failure = startUp();
-    if (failure) return failure;
-    if (unattendedRequested())
-        runUnattendedGame();
-    else
-        playSession();
-    return shutDown();
 }

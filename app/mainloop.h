@@ -17,6 +17,3 @@ void runMainLoop();
 void playSession();
 // Saves the settings if changed and releases everything; returns 0.
 int shutDown();
-
-// The whole program: what `main` runs.
-int zelkMain(int argc, char** argv);

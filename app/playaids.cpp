@@ -18,35 +18,20 @@ struct Aids {
     std::string line;
     bool adviceShown = false;
     engine::Advice advice;
-    GameSnapshot shownAt;  // the position the line and the advice speak of
 };
 Aids aids;
 
 void say(const std::string& line) {
     aids.line = line;
-    aids.shownAt = captureGame();
     ILog.log(3, "%s", line.c_str());
-}
-
-bool gameOn() {
-    return state == STATE_PLAYING && currentPlayer;
 }
 
 // A game is on and no piece glides; otherwise says why nothing happens.
 bool boardAtRest() {
-    if (!gameOn()) return false;
+    if (state != STATE_PLAYING || !currentPlayer) return false;
     if (!somePieceGlides()) return true;
     say("Wait: a piece is moving");
     return false;
-}
-
-// Puts `target` on the board in place of `now` and says so.
-void goTo(const GameSnapshot& now, const GameSnapshot* target, const char* done, const char* nothing) {
-    if (!target) return say(nothing);
-    const GameSnapshot position = *target;
-    restoreGame(position);
-    const std::string what = describeChange(position, now);
-    say(std::string(done) + " " + (what.empty() ? "the turn" : what));
 }
 
 void ring(SDL_Surface* target, int cell, Uint8 r, Uint8 g, Uint8 b) {
@@ -63,33 +48,21 @@ void arrow(SDL_Surface* target, int from, int to) {
                    static_cast<Sint16>(x2 + offset), static_cast<Sint16>(y2 + offset), 255, 215, 0, 255);
 }
 
-}  // namespace
-
-bool playAidKey(SDLKey key, SDLMod modifiers) {
-    const bool control = (modifiers & KMOD_CTRL) != 0;
-    if (key == SDLK_u || (key == SDLK_z && control))
-        takeBackTurn();
-    else if (key == SDLK_y)
-        replayTurn();
-    else if (key == SDLK_h && !control)
-        showHint();
-    else
-        return false;
-    return true;
-}
-
-void takeBackTurn() {
+void takeBack() {
     if (!boardAtRest()) return;
-    const GameSnapshot now = captureGame();
-    goTo(now, gameHistory.takeBack(now), "Took back", "Nothing to take back");
+    std::string what;
+    if (!takeBackTurn(what)) return say("Nothing to take back");
+    say("Took back " + (what.empty() ? std::string("the turn") : what));
 }
 
-void replayTurn() {
+void playAgain() {
     if (!boardAtRest()) return;
-    goTo(captureGame(), gameHistory.redo(), "Played again", "Nothing to play again");
+    std::string what;
+    if (!playTurnAgain(what)) return say("Nothing to play again");
+    say("Played again " + (what.empty() ? std::string("the turn") : what));
 }
 
-void showHint() {
+void hint() {
     if (!boardAtRest()) return;
     engine::Advice advice = engine::adviseLiveGame(HINT_SOFT_MILLISECONDS, HINT_HARD_MILLISECONDS);
     if (!advice.found) return say("Hint: nothing to play");
@@ -98,16 +71,23 @@ void showHint() {
     aids.adviceShown = true;
 }
 
-void followTheGame() {
-    if (state == STATE_KEYBOARD) return;
-    if (state != STATE_PLAYING) {
-        gameHistory.clear();
-        aids = Aids();
-        return;
-    }
-    const GameSnapshot now = captureGame();
-    if (atTurnStart()) gameHistory.note(now);
-    if ((aids.adviceShown || !aids.line.empty()) && !aids.shownAt.samePosition(now)) aids = Aids();
+}  // namespace
+
+bool playAidKey(SDLKey key, SDLMod modifiers) {
+    const bool control = (modifiers & KMOD_CTRL) != 0;
+    if (key == SDLK_u || (key == SDLK_z && control))
+        takeBack();
+    else if (key == SDLK_y)
+        playAgain();
+    else if (key == SDLK_h && !control)
+        hint();
+    else
+        return false;
+    return true;
+}
+
+void positionMovedOn() {
+    aids = Aids();
 }
 
 void drawPlayAids(SDL_Surface* target) {
@@ -130,9 +110,6 @@ void drawPlayAids(SDL_Surface* target) {
 void forgetPassingMarks() {
     aids = Aids();
     clearTurnMarks();
-    for (Pawn* pawn : en_pawn) pawn->pendingJare = -1;
-    for (Cell* cell : en_cell)
-        if (cell->showsMeUp()) cell->setState(cell->getCurrentPawn() >= 0 ? CELL_OCCUPIED : CELL_EMPTY);
 }
 
 const std::string& playAidLine() {

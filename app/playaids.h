@@ -1,7 +1,8 @@
 // What a person may call on during a game besides playing: taking turns
-// back (u, Ctrl+Z) and playing them again (y, Ctrl+Y), and the Expert's
-// advice (h) marked on the board. A line under the phase caption says what
-// was done; it and the advice stay until the position changes.
+// back (u, Ctrl+Z) and playing them again (y, Ctrl+Y), which the rules keep
+// (rules/history.h), and the Expert's advice (h) marked on the board. A line
+// under the phase caption says what was done; it and the advice stay until
+// the position moves on.
 #pragma once
 
 #include <SDL/SDL.h>
@@ -14,21 +15,15 @@
 // these (the keyboard state never passes its letters here).
 bool playAidKey(SDLKey key, SDLMod modifiers);
 
-void takeBackTurn();
-void replayTurn();
-void showHint();
-
-// Once a main loop pass: remembers the start of each person's turn, forgets
-// the history when no game is on, and drops the advice and the line once
-// the position has moved on.
-void followTheGame();
+// The position moved on (an action on the board): the advice and the line go.
+void positionMovedOn();
 
 // The advice marks and the line, over the board.
 void drawPlayAids(SDL_Surface* target);
 
-// Forgets what the screen shows only in passing (the advice, flashing
-// points, a line waiting to flash, the last turns' marks); called whenever the position is
-// replaced by one taken back, played again or resumed.
+// Forgets what the screen shows only in passing (the advice and the line,
+// the last turns' marks): a new board, or a position taken back, played
+// again or resumed.
 void forgetPassingMarks();
 
 // What the line says now ("" when nothing), and the advice on the board.

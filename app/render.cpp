@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "app/fastdrawing.h"
 #include "app/globals.h"
 #include "app/pacing.h"
 #include "app/playaids.h"
@@ -13,6 +12,7 @@
 #include "rules/cell.h"
 #include "settings/config.h"
 #include "settings/log.h"
+#include "sprites/fastdrawing.h"
 #include "sprites/glide.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
@@ -33,7 +33,6 @@ const char* kindName(iPlayer* player) {
 }
 
 void renderPlayerColumn(SDL_Surface* target, iPlayer* player, int x) {
-    player->toAct = state != STATE_PLAYING || player == currentPlayer;
     player->displaySingleScreen();
     text(target, x, 500, player->name, 0, 0, 0);
     text(target, x, 520, player->type == COMPUTER ? "Computer" : "Human", 0, 0, 0);
@@ -137,7 +136,6 @@ void render(SDL_Surface*, SDL_Surface*, SDL_Surface* target) {
         renderMenuChatting();
     } else if (state == STATE_PLAYING) {
         renderMenuPlaying();
-        if (currentPlayer) lightTurnMarker(currentPlayer);
         for (Entity& sprite : OtherEntities) sprite.draw();
         drawPlayAids(target);
     }

@@ -25,8 +25,7 @@ void onTermination(int) {
 void askAgainIfBlocked() {
     if (gamePhase != PHASE_CONTENDING || safemovement || playerCanMove(currentPlayer->id)) return;
     iPlayer* blocked = currentPlayer;
-    currentPlayer = getOppositePlayer();
-    lightTurnMarker(currentPlayer);
+    handTo(getOppositePlayer());
     changeHand();
     if (safemovement) {
         blocked->setState(WAITING);
@@ -60,7 +59,7 @@ SavedGame saveOfLiveGame() {
     game.level = iGame ? iGame->getGameLevel() : 0;
     game.history = gameHistory.entries();
     game.cursor = gameHistory.cursor();
-    game.now = captureGame();
+    game.now = captureGame(timerOne.getTime());
     return game;
 }
 
@@ -68,8 +67,7 @@ void resumeSavedGame(const SavedGame& game) {
     playerOne->type = static_cast<PlayerTypes>(game.kinds[0]);
     playerTwo->type = static_cast<PlayerTypes>(game.kinds[1]);
     if (iGame) iGame->setGameLevel(static_cast<GameLevels>(game.level));
-    gameHistory.replace(game.history, game.cursor);
-    restoreGame(game.now);
+    resumeGame(game.history, game.cursor, game.now);
     askAgainIfBlocked();
     ILog.log(1, "Resumed the saved game: %zu positions to take back", game.history.size());
 }

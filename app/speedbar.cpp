@@ -4,16 +4,22 @@
 
 #include <algorithm>
 
-SpeedBar::SpeedBar(SDL_Surface* screen) : speed(1), x(205), y(496), width(14), screen(screen) {}
+#include "sprites/glide.h"
+
+SpeedBar::SpeedBar(SDL_Surface* screen) : speed(1), x(205), y(496), width(14), screen(screen) {
+    setGlideSpeed(speed);
+}
 
 SpeedBar::~SpeedBar() {}
 
 void SpeedBar::lessSpeed(int n) {
     speed = std::min(speed + n, 10);
+    setGlideSpeed(speed);
 }
 
 void SpeedBar::moreSpeed(int n) {
     speed = std::max(speed - n, 0);
+    setGlideSpeed(speed);
 }
 
 void SpeedBar::Display() {

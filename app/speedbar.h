@@ -1,5 +1,6 @@
 // The speed setting: how fast pieces glide, 0 fastest to 10 slowest (see
-// sprites/glide.h), and a small widget that can show it.
+// sprites/glide.h, whose setting it keeps in step), and a small widget that
+// can show it.
 #pragma once
 
 #include <SDL/SDL.h>

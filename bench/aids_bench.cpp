@@ -63,24 +63,24 @@ void movingBoard() {
     playerOne->setState(CHOOSING);
 }
 
-void BM_FollowTheGame(benchmark::State& run) {
+void BM_NoteTurnStart(benchmark::State& run) {
     movingBoard();
-    for (auto _ : run) followTheGame();
+    for (auto _ : run) noteTurnStart();
     shutDown();
 }
-BENCHMARK(BM_FollowTheGame);
+BENCHMARK(BM_NoteTurnStart);
 
 void BM_TakeBackAndReplay(benchmark::State& run) {
     movingBoard();
-    followTheGame();
+    noteTurnStart();
     move_pawn_to_cell(en_cell[0]->getCurrentPawn(), 9, 1);
     en_cell[0]->resetState();
     turnOf(2);
     playerTwo->setState(CHOOSING);
-    followTheGame();
+    noteTurnStart();
     for (auto _ : run) {
-        takeBackTurn();
-        replayTurn();
+        playAidKey(SDLK_u, KMOD_NONE);
+        playAidKey(SDLK_y, KMOD_NONE);
     }
     shutDown();
 }

@@ -4,11 +4,11 @@
 
 #include <cstdlib>
 
-#include "app/fastdrawing.h"
 #include "app/mainloop.h"
 #include "app/pacing.h"
 #include "app/render.h"
 #include "rules/board.h"
+#include "sprites/fastdrawing.h"
 #include "sprites/pawn.h"
 #include "support/testenv.h"
 

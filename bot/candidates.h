@@ -3,7 +3,7 @@
 // search allocates nothing.
 #pragma once
 
-#include "app/helpers.h"
+#include "rules/helpers.h"
 
 struct Candidates {
     // Enough for every (piece, neighbour) pair of a full side.

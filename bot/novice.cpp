@@ -4,10 +4,10 @@
 #include <sstream>
 #include <vector>
 
-#include "app/helpers.h"
 #include "bot/endgames.h"
 #include "bot/evaluate.h"
 #include "bot/search.h"
+#include "rules/helpers.h"
 
 namespace engine {
 

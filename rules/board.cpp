@@ -1,8 +1,8 @@
 #include "rules/board.h"
 
-#include "app/helpers.h"
-#include "app/sounds.h"
 #include "rules/cell.h"
+#include "rules/helpers.h"
+#include "rules/hooks.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
 
@@ -67,6 +67,25 @@ int pickOnePawnFromBoard(int player) {
     return -1;
 }
 
+bool areNeighbours(int from, int to) {
+    if (from < 0 || from >= CELL_COUNT) return false;
+    for (int neighbour : cellAdjents[from])
+        if (neighbour >= 0 && neighbour == to) return true;
+    return false;
+}
+
+bool somePieceGlides() {
+    for (Pawn* pawn : en_pawn)
+        if (pawn && pawn->glides()) return true;
+    return false;
+}
+
+bool somePieceMoves() {
+    for (Pawn* pawn : en_pawn)
+        if (pawn && pawn->isMoving()) return true;
+    return false;
+}
+
 bool lineHasCell(int line, int cell) {
     return jare[line][0] == cell || jare[line][1] == cell || jare[line][2] == cell;
 }
@@ -95,7 +114,7 @@ bool playerCanMove(int player) {
 }
 
 void signalJare(int line, CellStates old) {
-    playGameSound(SOUND_LINE);
+    report(flowHooks().lineShown, line);
     for (int point : jare[line]) {
         en_cell[point]->setOldState(old);
         en_cell[point]->setState(CELL_SHOWING);

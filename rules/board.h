@@ -6,11 +6,11 @@
 // >= 0 and that piece's owner is p; the point's state is not consulted.
 #pragma once
 
+#include "rules/states.h"
+
 class Cell;
 class Pawn;
 class iPlayer;
-
-enum CellStates { CELL_EMPTY = 0, CELL_OCCUPIED = 1, CELL_SHADOWED = 2, CELL_SHOWING = 3 };
 
 const int CELL_COUNT = 24;
 const int LINE_COUNT = 16;
@@ -41,7 +41,13 @@ int pickOnePawnFromBoard(int player);
 int didIMakeJare(int cell, int player);
 bool thisCellCanMove(int cell);
 bool playerCanMove(int player);
+// The line's three points flash (and the line is shown through the hooks).
 void signalJare(int line, CellStates old);
 
 // True when `line` passes through `cell`.
 bool lineHasCell(int line, int cell);
+// `to` is one of the neighbours of `from` in the table.
+bool areNeighbours(int from, int to);
+// A piece is on its way to a point or back home; or that, or carried.
+bool somePieceGlides();
+bool somePieceMoves();

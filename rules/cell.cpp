@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "app/fastdrawing.h"
+#include "sprites/fastdrawing.h"
 #include "sprites/glide.h"
 
 Cell::Cell() {}

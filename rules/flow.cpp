@@ -1,19 +1,16 @@
 #include "rules/flow.h"
 
-#include <initializer_list>
-
-#include "app/globals.h"
-#include "app/render.h"
-#include "app/sounds.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/cell.h"
+#include "rules/computerturn.h"
+#include "rules/flowsteps.h"
 #include "rules/guidance.h"
+#include "rules/history.h"
+#include "rules/hooks.h"
 #include "settings/log.h"
-#include "sprites/dialogs.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
-#include "sprites/turnmarks.h"
 #include "upload/record.h"
 
 const char* const gameCurrentPhases[3] = {
@@ -29,119 +26,62 @@ bool safemovement = false;
 bool quit = false;
 Game* iGame = nullptr;
 
+using namespace flowsteps;
+
 namespace {
 
-Game* playerEngines[3] = {nullptr, nullptr, nullptr};
-bool heldTurnRunning = false;
-
-// The engine that decides for the player now to act.
-void useEngineOf(iPlayer* player) {
-    if (player && player->id >= 1 && player->id <= 2 && playerEngines[player->id])
-        iGame = playerEngines[player->id];
-}
-
-bool bothOpened() {
-    return playerOne->hasOpenedTheGame() && playerTwo->hasOpenedTheGame();
-}
-
-void startClockOf(iPlayer* player) {
-    if (player == playerTwo)
-        timerTwo.start();
-    else
-        timerOne.start();
-}
-
-void setButtonVisible(Entity* button, bool visible) {
-    if (button) button->visible = visible;
-}
-
-// The end of a turn that leaves the same player to choose again: a piece put
-// back, or the first step of the next player's turn.
-void chooseAgain() {
-    currentPlayer->setState(CHOOSING);
-    currentPlayer->currentPawn = -1;
-    currentPlayer->setMovingFrom(-1);
-}
-
 void dropWhilePlacing(iPlayer* p, int pawn, int cell) {
-    move_pawn_to_cell(pawn, cell, p->id);
-    recordPlacement(p->id, cell);
-    playGameSound(SOUND_PUT_DOWN);
-    p->currentPawn = -1;
-    p->setMovingFrom(-1);
-    p->pawnsOnBoard += 1;
-    int line;
-    if (whoseFirstJare == 0 && (line = didIMakeJare(cell, p->id)) >= 0) {
-        whoseFirstJare = p->id;
+    const int line = place(p, pawn, cell, false);
+    if (line >= 0) {
         signalJare(line, CELL_OCCUPIED);
         ILog.log(3, "\trealized first Jare");
     }
     checkIfPhaseOneIsOver();
     if (gamePhase == PHASE_RESETTLEMENT) {
         switchPlayer();
-        if (gamePhase == PHASE_RESETTLEMENT && currentPlayer->IsHuman())
-            currentPlayer->setState(CHOOSING);
+        if (gamePhase == PHASE_RESETTLEMENT && currentPlayer->IsHuman()) currentPlayer->setState(CHOOSING);
     }
-}
-
-bool isNeighbour(int from, int to) {
-    for (int neighbour : cellAdjents[from])
-        if (neighbour >= 0 && neighbour == to) return true;
-    return false;
-}
-
-void dropWhileMoving(iPlayer* p, int pawn, int cell) {
-    int from = p->getMovingFrom();
-    if (from == cell) {
-        move_pawn_to_cell(pawn, cell, p->id);
-        playGameSound(SOUND_PUT_BACK);
-    } else if (from >= 0 && isNeighbour(from, cell) &&
-               (en_cell[cell]->isEmpty() || en_cell[cell]->isUnderShadow())) {
-        move_pawn_to_cell(pawn, cell, p->id);
-        recordStep(p->id, from, cell);
-        playGameSound(SOUND_PUT_DOWN);
-        int line = safemovement ? -1 : didIMakeJare(cell, p->id);
-        if (line >= 0) {
-            p->setState(HITTING);
-            signalJare(line, CELL_OCCUPIED);
-            p->currentPawn = -1;
-            p->setMovingFrom(-1);
-            return;
-        }
-        switchPlayer();
-    } else {
-        move_pawn_to_cell(pawn, from, p->id);
-        playGameSound(SOUND_PUT_BACK);
-    }
-    chooseAgain();
 }
 
 // A carried piece dropped where it cannot step goes back, and says why.
 void putBackFarDrop(iPlayer* p, int pawn, int from) {
     clearHighlights();
     move_pawn_to_cell(pawn, from, p->id);
-    playGameSound(SOUND_PUT_BACK);
+    report(flowHooks().putBack, p->id, from);
     chooseAgain();
     p->showMessage(notANeighbourText);
 }
 
-// In the moving phase, a click on a point that is not the carried piece's
-// neighbour. True when the click is used up.
-bool dropOffTheNeighbours(iPlayer* p, int pawn, int cell) {
-    int from = p->getMovingFrom();
-    if (gamePhase != PHASE_CONTENDING || from < 0) return false;
-    // The click that picked the piece up lands on its own point as well.
-    if (cell == from) return !en_cell[cell]->isUnderShadow();
-    if (isNeighbour(from, cell) || en_cell[cell]->getCurrentPawn() >= 0) return false;
-    putBackFarDrop(p, pawn, from);
-    return true;
+void dropWhileMoving(iPlayer* p, int pawn, int cell) {
+    const int from = p->getMovingFrom();
+    if (from == cell) {
+        move_pawn_to_cell(pawn, cell, p->id);
+        report(flowHooks().putBack, p->id, cell);
+    } else {
+        const int line = step(p, pawn, from, cell, false);
+        if (line >= 0) {
+            p->setState(HITTING);
+            signalJare(line, CELL_OCCUPIED);
+            return;
+        }
+        switchPlayer();
+    }
+    chooseAgain();
+}
+
+// A point a piece may be put on: no piece there, and no line flashing on it.
+bool takesAPiece(int cell) {
+    return en_cell[cell]->getCurrentPawn() < 0 && !en_cell[cell]->showsMeUp();
 }
 
 void drop(int cell) {
     iPlayer* p = currentPlayer;
-    int pawn = p->currentPawn;
-    if (pawn >= 0 && pawn < PAWN_COUNT && dropOffTheNeighbours(p, pawn, cell)) return;
-    if (!en_cell[cell]->isUnderShadow()) {
+    const int pawn = p->currentPawn;
+    const int from = gamePhase == PHASE_CONTENDING ? p->getMovingFrom() : -1;
+    if (pawn >= 0 && pawn < PAWN_COUNT && from >= 0 && cell != from && !areNeighbours(from, cell) &&
+        en_cell[cell]->getCurrentPawn() < 0)
+        return putBackFarDrop(p, pawn, from);
+    if (cell != from && !takesAPiece(cell)) {
         p->showMessage("The cell is not empty");
         return;
     }
@@ -155,22 +95,14 @@ void drop(int cell) {
         dropWhileMoving(p, pawn, cell);
 }
 
-void removal() {
+void removal(int cell) {
     iPlayer* p = currentPlayer;
-    int target = -1;
-    for (int i = 0; i < PAWN_COUNT && target < 0; ++i)
-        if (en_pawn[i] && en_pawn[i]->selected()) target = i;
+    const int target = en_cell[cell]->getCurrentPawn();
     if (target >= 0) {
         Pawn* pawn = en_pawn[target];
         if (pawn->state == PAWN_PLACED && pawn->owner != p->id) {
             p->setStatus("Your hitting is done");
-            recordRemoval(p->id, pawn->cell, gamePhase == PHASE_OPENING);
-            playGameSound(SOUND_REMOVAL);
-            if (pawn->cell >= 0) en_cell[pawn->cell]->setState(CELL_EMPTY);
-            pawn->state = PAWN_RETURNING;
-            pawn->cell = -1;
-            p->setState(WAITING);
-            getOppositePlayer()->pawnsOnBoard -= 1;
+            removeFromBoard(p, target);
             bool passed = false;
             if (gamePhase == PHASE_OPENING) {
                 p->setOpenedTheGame(true);
@@ -190,105 +122,34 @@ void removal() {
     if (gamePhase == PHASE_OPENING && bothOpened()) switchToThirdPhase();
 }
 
-void computerPlaces(iPlayer* p) {
-    int cell;
-    if (!iGame->getBestChoice(&cell)) {
-        ILog.log(3, "%s", iGame->getMessage());
-        return;
-    }
-    ILog.log(3, "%s", iGame->getMessage());
-    int pawn = pickOnePawnFromBoard(p->id);
-    if (pawn == -1 || cell < 0 || cell >= CELL_COUNT) return;
-    move_pawn_to_cell(pawn, cell, p->id);
-    en_pawn[pawn]->restartFromHome(en_cell[cell]->getX(), en_cell[cell]->getY());
-    recordPlacement(p->id, cell);
-    playGameSound(SOUND_PICK_UP);
-    p->currentPawn = -1;
-    p->setMovingFrom(-1);
-    p->pawnsOnBoard += 1;
-    int line;
-    if (whoseFirstJare == 0 && (line = didIMakeJare(cell, p->id)) >= 0) {
-        whoseFirstJare = p->id;
-        en_pawn[pawn]->pendingJare = line;
-    }
-    p->setState(WAITING);
-    changeHand();
-    checkIfPhaseOneIsOver();
-}
-
-void computerMoves(iPlayer* p) {
-    int from, to;
-    if (!iGame->getBestMove(&from, &to)) return;
-    if (from < 0 || from >= CELL_COUNT || to < 0 || to >= CELL_COUNT) return;
-    int pawn = en_cell[from]->getCurrentPawn();
-    if (pawn < 0) return;
-    en_cell[from]->setState(CELL_EMPTY);
-    move_pawn_to_cell(pawn, to, p->id);
-    p->currentPawn = -1;
-    p->setMovingFrom(-1);
-    en_pawn[pawn]->goFromThisToThat(en_cell[from]->getX(), en_cell[from]->getY(),
-                                    en_cell[to]->getX(), en_cell[to]->getY());
-    recordStep(p->id, from, to);
-    playGameSound(SOUND_PICK_UP);
-    int line = safemovement ? -1 : didIMakeJare(to, p->id);
-    if (line >= 0) {
-        p->setState(HITTING);
-        waitIfPawnIsMoving();
-        signalJare(line, CELL_OCCUPIED);
-        // The line is seen glowing before a piece goes.
-        showFramesFor(600);
-        doKilling();
-    } else {
-        changeHand();
-    }
-}
-
 }  // namespace
 
-void engineNewGame() {
-    for (Game* engine : {iGame, playerEngines[1], playerEngines[2]})
-        if (engine) engine->newGame();
-}
-
-void lightTurnMarker(iPlayer* player) {
-    OtherEntities[0].visible = player == playerOne;
-    OtherEntities[2].visible = player == playerTwo;
+void handTo(iPlayer* player) {
+    currentPlayer = player;
+    report(flowHooks().handChanged, player->id);
 }
 
 void switchState(States s) {
-    if (s == STATE_STARTING) {
-        setButtonVisible(ebut_redstarts, true);
-        setButtonVisible(ebut_greystarts, true);
-        setButtonVisible(ebut_readgamerules, true);
-        setButtonVisible(ebut_existthegame, true);
-        state = s;
-    } else if (s == STATE_PLAYING) {
-        state = s;
-        setButtonVisible(ebut_readgamerules, true);
-        setButtonVisible(ebut_existthegame, true);
-        setButtonVisible(ebut_redstarts, false);
-        setButtonVisible(ebut_greystarts, false);
-    } else {
-        state = s;
-    }
+    state = s;
+    report(flowHooks().stateChanged, s);
 }
 
 void startGame(iPlayer* first) {
     playerOne->resetState();
     playerTwo->resetState();
-    currentPlayer = first;
     switchState(STATE_PLAYING);
-    currentPlayer->setState(CHOOSING);
-    lightTurnMarker(first);
+    first->setState(CHOOSING);
+    handTo(first);
     startRecord(first->id);
-    startClockOf(first);
-    clearTurnMarks();
+    gameHistory.clear();
+    report(flowHooks().boardCleared);
     engineNewGame();
     if (currentPlayer->IsComputer()) {
         changeHand();
         currentPlayer->setState(WAITING);
         switchPlayer();
     }
+    noteTurnStart();
 }
 
 void shadowCellsUnderMouse() {
@@ -311,7 +172,7 @@ void pickUpPawn(int index) {
             return;
         }
         pawn->state = PAWN_PICKED;
-        playGameSound(SOUND_PICK_UP);
+        report(flowHooks().pickedUp, currentPlayer->id, pawn->cell);
         currentPlayer->setState(MOVING_TO);
         currentPlayer->currentPawn = index;
         if (pawn->cell > -1) {
@@ -332,21 +193,21 @@ void clickCell(int cell) {
             return;
         case MOVING_TO:
             drop(cell);
-            return;
+            break;
         case HITTING:
-            removal();
-            return;
+            removal(cell);
+            break;
         default:
             // A click on a piece that already said what was wrong with it
             // keeps that message.
             if (!currentPlayer->holdsMessage()) currentPlayer->showMessage("The cell is not valid");
             ILog.log(3, "this is not valid");
     }
+    noteTurnStart();
 }
 
 void move_pawn_to_cell(int pawn, int cell, int player) {
-    ILog.log(3, "%s: Moving pawn %d in cell %d", currentPlayer ? currentPlayer->name : "", pawn,
-             cell);
+    ILog.log(3, "%s: Moving pawn %d in cell %d", currentPlayer ? currentPlayer->name : "", pawn, cell);
     Pawn* piece = en_pawn[pawn];
     piece->setX(en_cell[cell]->getX());
     piece->setY(en_cell[cell]->getY());
@@ -355,18 +216,6 @@ void move_pawn_to_cell(int pawn, int cell, int player) {
     piece->cell = cell;
     en_cell[cell]->setState(CELL_OCCUPIED);
     en_cell[cell]->setCurrentPawn(pawn);
-}
-
-void playComputerTurn() {
-    iPlayer* p = currentPlayer;
-    useEngineOf(p);
-    analyzeGame();
-    if (gamePhase == PHASE_RESETTLEMENT)
-        computerPlaces(p);
-    else if (gamePhase == PHASE_OPENING)
-        doKilling();
-    else if (gamePhase == PHASE_CONTENDING)
-        computerMoves(p);
 }
 
 void switchPlayer() {
@@ -380,39 +229,13 @@ void switchPlayer() {
 void changeHand() {
     safemovement = false;
     if (gamePhase == PHASE_CONTENDING && !playerCanMove(getOppositePlayer()->id)) {
-        if (yesno(screen, "Jid isii aan jare lahayn!", "Should I continue to give a safe route?"))
+        const auto& ask = flowHooks().askSafeRoute;
+        if (!ask || ask())
             safemovement = true;
         else
             quit = true;
     }
-    if (!safemovement) {
-        currentPlayer = getOppositePlayer();
-        lightTurnMarker(currentPlayer);
-        startClockOf(currentPlayer);
-    }
-}
-
-bool doKilling() {
-    waitIfPawnIsMoving();
-    useEngineOf(currentPlayer);
-    int cell;
-    if (!iGame->getBestToKill(&cell)) return false;
-    ILog.log(3, "%s", iGame->getMessage());
-    if (cell < 0 || cell >= CELL_COUNT) return false;
-    int index = en_cell[cell]->getCurrentPawn();
-    if (index < 0) return false;
-    Pawn* pawn = en_pawn[index];
-    recordRemoval(currentPlayer->id, cell, gamePhase == PHASE_OPENING);
-    playGameSound(SOUND_REMOVAL);
-    en_cell[cell]->setState(CELL_EMPTY);
-    pawn->cell = -1;
-    pawn->state = PAWN_RETURNING;
-    currentPlayer->setState(WAITING);
-    currentPlayer->setOpenedTheGame(true);
-    changeHand();
-    getThisPlayer(pawn->owner)->pawnsOnBoard -= 1;
-    checkIfGameIsOver();
-    return true;
+    if (!safemovement) handTo(getOppositePlayer());
 }
 
 void checkIfPhaseOneIsOver() {
@@ -424,13 +247,9 @@ void checkIfPhaseOneIsOver() {
     }
     if (whoseFirstJare != 0 && currentPlayer->id != whoseFirstJare) {
         changeHand();
-        if (currentPlayer->IsComputer()) {
-            // The last placement came after the computer's last look at the
-            // board; its removal must see that piece too.
-            useEngineOf(currentPlayer);
-            analyzeGame();
-            doKilling();
-        }
+        // The last placement came after the computer's last look at the
+        // board; its removal must see that piece too.
+        if (currentPlayer->IsComputer()) computerRemovesSeeingTheBoard();
     }
     gamePhase = PHASE_OPENING;
     currentPlayer->setState(HITTING);
@@ -460,10 +279,14 @@ bool checkIfGameIsOver() {
     else
         return false;
     recordWinner(winner->id);
-    // The board behind the end-of-game screen shows the final counts.
-    render(gamescreen, minigamescreen, screen);
-    quit = !vittoria(screen, winner->name);
+    const auto& over = flowHooks().gameOver;
+    quit = over && !over(winner->id);
     return true;
+}
+
+void forgetPendingLines() {
+    for (Pawn* pawn : en_pawn)
+        if (pawn) pawn->pendingJare = -1;
 }
 
 void resetall() {
@@ -471,15 +294,14 @@ void resetall() {
     playerTwo->resetState();
     for (Cell* cell : en_cell)
         if (cell) cell->resetState();
-    for (Pawn* pawn : en_pawn) {
-        if (!pawn) continue;
-        pawn->resetState();
-        // A flash queued by a computer's line must not fire on the new board.
-        pawn->pendingJare = -1;
-    }
+    for (Pawn* pawn : en_pawn)
+        if (pawn) pawn->resetState();
+    // A flash queued by a computer's line must not fire on the new board.
+    forgetPendingLines();
     whoseFirstJare = 0;
     gamePhase = PHASE_RESETTLEMENT;
-    clearTurnMarks();
+    gameHistory.clear();
+    report(flowHooks().boardCleared);
     switchState(STATE_STARTING);
 }
 
@@ -491,10 +313,8 @@ void waitIfPawnIsMoving() {
     bool moving;
     int frames = 0;
     do {
-        moving = false;
-        for (Pawn* pawn : en_pawn)
-            if (pawn && pawn->isMoving()) moving = true;
-        renderPacedFrame();
+        moving = somePieceMoves();
+        report(flowHooks().glideFrame);
         if (++frames >= frameLimit) {
             ILog.log(0, "pieces still moving after %d frames: no longer waiting", frameLimit);
             return;
@@ -518,67 +338,21 @@ void setupOpeningPosition() {
     }
     playerOne->pawnsOnBoard = 12;
     playerTwo->pawnsOnBoard = 12;
-    clearTurnMarks();
+    gameHistory.clear();
+    report(flowHooks().boardCleared);
     playerOne->setOpenedTheGame(false);
     playerTwo->setOpenedTheGame(false);
     playerOne->setState(WAITING);
     playerTwo->setState(HITTING);
-    lightTurnMarker(playerTwo);
-    currentPlayer = playerTwo;
-    timerTwo.start();
+    handTo(playerTwo);
     gamePhase = PHASE_OPENING;
     state = STATE_PLAYING;
     engineNewGame();
+    noteTurnStart();
 }
 
-namespace {
-
-// A player who became a computer while carrying a piece puts it back first.
-void putBackCarriedPiece(iPlayer* p) {
-    int pawn = p->currentPawn;
-    if (pawn < 0 || pawn >= PAWN_COUNT || en_pawn[pawn]->state != PAWN_PICKED) return;
-    int from = p->getMovingFrom();
-    if (from >= 0 && en_cell[from]->getCurrentPawn() < 0)
-        move_pawn_to_cell(pawn, from, p->id);
-    else
-        en_pawn[pawn]->resetState();
-    p->currentPawn = -1;
-    p->setMovingFrom(-1);
-}
-
-// After a turn played from the main loop, the player now to act is made
-// ready the way the click handlers do it after a turn.
-void readyTheNextPlayer() {
-    if (state != STATE_PLAYING) return;
-    if (gamePhase == PHASE_OPENING && bothOpened()) {
-        switchToThirdPhase();
-        if (gamePhase == PHASE_CONTENDING && currentPlayer->IsHuman()) chooseAgain();
-        return;
-    }
-    if (!currentPlayer->IsHuman()) return;
-    if (gamePhase == PHASE_OPENING)
-        currentPlayer->setState(HITTING);
-    else if (!currentPlayer->isHitting())
-        chooseAgain();
-}
-
-}  // namespace
-
-bool computerHoldsTheTurn() {
-    return state == STATE_PLAYING && !quit && !heldTurnRunning && currentPlayer &&
-           currentPlayer->IsComputer();
-}
-
-void playHeldComputerTurn() {
-    heldTurnRunning = true;
-    putBackCarriedPiece(currentPlayer);
-    playComputerTurn();
-    waitIfPawnIsMoving();
-    readyTheNextPlayer();
-    heldTurnRunning = false;
-}
-
-void setPlayerEngines(Game* forPlayerOne, Game* forPlayerTwo) {
-    playerEngines[1] = forPlayerOne;
-    playerEngines[2] = forPlayerTwo;
+void noteTurnStart() {
+    if (!atTurnStart()) return;
+    const auto& clock = flowHooks().turnClock;
+    gameHistory.note(captureGame(clock ? clock() : 0));
 }

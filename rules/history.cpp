@@ -4,6 +4,7 @@
 
 #include "rules/board.h"
 #include "rules/flow.h"
+#include "rules/hooks.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
 
@@ -41,10 +42,38 @@ bool GameHistory::replace(std::vector<GameSnapshot> entries, int cursor) {
     return true;
 }
 
-bool somePieceGlides() {
-    for (Pawn* pawn : en_pawn)
-        if (pawn->state == PAWN_TRAVELLING || pawn->state == PAWN_RETURNING) return true;
-    return false;
+namespace {
+
+unsigned turnClock() {
+    const auto& clock = flowHooks().turnClock;
+    return clock ? clock() : 0;
+}
+
+bool replaceBy(const GameSnapshot* target, Replacement why, std::string& what) {
+    if (!target) return false;
+    const GameSnapshot now = captureGame(turnClock());
+    const GameSnapshot position = *target;
+    restoreGame(position);
+    what = describeChange(position, now);
+    report(flowHooks().replaced, why, position.clockMilliseconds);
+    return true;
+}
+
+}  // namespace
+
+bool takeBackTurn(std::string& what) {
+    return replaceBy(gameHistory.takeBack(captureGame(turnClock())), Replacement::TAKE_BACK, what);
+}
+
+bool playTurnAgain(std::string& what) {
+    return replaceBy(gameHistory.redo(), Replacement::PLAY_AGAIN, what);
+}
+
+bool resumeGame(std::vector<GameSnapshot> history, int cursor, const GameSnapshot& now) {
+    const bool fits = gameHistory.replace(std::move(history), cursor);
+    restoreGame(now);
+    report(flowHooks().replaced, Replacement::RESUME, now.clockMilliseconds);
+    return fits;
 }
 
 bool atTurnStart() {

@@ -35,8 +35,14 @@ private:
 
 extern GameHistory gameHistory;
 
-// A piece is on its way to a point or back home.
-bool somePieceGlides();
+// The game goes back to the start of the last turn (or forward to the one
+// taken back last), reported as replaced; false, with nothing changed, when
+// there is none. `what` says what lay between, as describeChange does.
+bool takeBackTurn(std::string& what);
+bool playTurnAgain(std::string& what);
+// A saved game put back, reported as resumed, with its history; false when
+// the history does not fit (it is then left as it was).
+bool resumeGame(std::vector<GameSnapshot> history, int cursor, const GameSnapshot& now);
 
 // The live game is at the start of a person's turn: nothing glides, and the
 // player to act is a person choosing a piece (or holding it), or removing

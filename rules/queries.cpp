@@ -1,9 +1,8 @@
 #include "rules/queries.h"
 
-#include "app/globals.h"
-#include "app/render.h"
 #include "rules/board.h"
 #include "rules/cell.h"
+#include "rules/hooks.h"
 #include "settings/log.h"
 #include "sprites/player.h"
 
@@ -15,12 +14,6 @@ long framesDrawn = 0;
 
 bool isFree(int cell) {
     return en_cell[cell]->isEmpty();
-}
-
-bool isNeighbour(int cell, int other) {
-    for (int neighbour : cellAdjents[cell])
-        if (neighbour >= 0 && neighbour == other) return true;
-    return false;
 }
 
 bool lineIsComplete(int line, int player) {
@@ -77,15 +70,14 @@ bool preparesLineBeside(int line, int to, int player) {
             ++owned;
         }
     }
-    return owned == 2 && freeCount == 1 && isNeighbour(freePoint, to);
+    return owned == 2 && freeCount == 1 && areNeighbours(freePoint, to);
 }
 
 }  // namespace
 
 void drawThinkingFrame() {
-    if (!drawThinkingFrames || !screen) return;
-    render(gamescreen, minigamescreen, screen);
-    ++framesDrawn;
+    const auto& frame = flowHooks().thinkingFrame;
+    if (drawThinkingFrames && frame && frame()) ++framesDrawn;
 }
 
 long thinkingFramesDrawn() {
@@ -94,7 +86,7 @@ long thinkingFramesDrawn() {
 
 bool canIMoveFromTo(int from, int to) {
     if (from < 0 || from >= CELL_COUNT || to < 0 || to >= CELL_COUNT) return false;
-    return isNeighbour(from, to) && (en_cell[to]->isEmpty() || en_cell[to]->isUnderShadow());
+    return areNeighbours(from, to) && (en_cell[to]->isEmpty() || en_cell[to]->isUnderShadow());
 }
 
 bool canIReachTo(int cell, int player) {

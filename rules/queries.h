@@ -14,8 +14,8 @@
 // Off in benchmarks and headless self-play, where the frames only cost time.
 extern bool drawThinkingFrames;
 
-// One frame of "the computer is thinking"; nothing when switched off or when
-// there is no window.
+// One frame of "the computer is thinking" (through the flow's hooks);
+// nothing when switched off or when there is no window.
 void drawThinkingFrame();
 // Frames actually drawn by drawThinkingFrame since start-up.
 long thinkingFramesDrawn();

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
-#include "app/globals.h"
-#include "app/playaids.h"
 #include "rules/board.h"
 #include "rules/cell.h"
+#include "rules/computerturn.h"
 #include "rules/flow.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
@@ -54,10 +53,10 @@ void restorePlayer(iPlayer* player, const PlayerSnapshot& saved) {
 
 void restorePieces(const int (&pieces)[PAWN_COUNT]) {
     for (Cell* cell : en_cell) cell->resetState();
+    forgetPendingLines();
     for (int index = 0; index < PAWN_COUNT; ++index) {
         Pawn* pawn = en_pawn[index];
         pawn->resetState();
-        pawn->pendingJare = -1;
         const int owner = index < 12 ? 1 : 2;
         if (pieces[index] >= 0)
             move_pawn_to_cell(index, pieces[index], owner);
@@ -93,7 +92,7 @@ bool GameSnapshot::operator==(const GameSnapshot& other) const {
     return samePosition(other) && clockMilliseconds == other.clockMilliseconds;
 }
 
-GameSnapshot captureGame() {
+GameSnapshot captureGame(unsigned clockMilliseconds) {
     GameSnapshot taken;
     taken.gamePhase = gamePhase;
     taken.whoseFirstJare = whoseFirstJare;
@@ -102,7 +101,7 @@ GameSnapshot captureGame() {
     taken.players[0] = capturePlayer(playerOne);
     taken.players[1] = capturePlayer(playerTwo);
     for (int index = 0; index < PAWN_COUNT; ++index) taken.pieces[index] = whereIs(*en_pawn[index]);
-    taken.clockMilliseconds = timerOne.getTime();
+    taken.clockMilliseconds = clockMilliseconds;
     taken.record = gameToPost.str();
     return taken;
 }
@@ -114,17 +113,14 @@ void restoreGame(const GameSnapshot& snapshot) {
     gamePhase = snapshot.gamePhase;
     whoseFirstJare = snapshot.whoseFirstJare;
     safemovement = snapshot.safemovement;
-    currentPlayer = getThisPlayer(snapshot.toAct);
-    lightTurnMarker(currentPlayer);
+    handTo(getThisPlayer(snapshot.toAct));
     // The stream is rewritten rather than reset with str(): appending must
     // go on after the restored text.
     gameToPost.str("");
     gameToPost.clear();
     gameToPost << snapshot.record;
-    timerOne.startFrom(snapshot.clockMilliseconds);
     switchState(STATE_PLAYING);
     engineNewGame();
-    forgetPassingMarks();
 }
 
 std::string describeChange(const GameSnapshot& one, const GameSnapshot& other) {

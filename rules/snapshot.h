@@ -31,14 +31,14 @@ struct GameSnapshot {
     bool operator==(const GameSnapshot& other) const;
 };
 
-// The live game. A piece on its way is taken where it goes; a piece in a
-// person's hand is taken back where it came from.
-GameSnapshot captureGame();
+// The live game, `clockMilliseconds` into its turn. A piece on its way is
+// taken where it goes; a piece in a person's hand is taken back where it
+// came from.
+GameSnapshot captureGame(unsigned clockMilliseconds);
 
 // Puts the live game in `snapshot`'s position, with the player to act ready
-// to choose (or to remove) and its clock running from the saved time. The
-// engines forget the game they followed; the screen's passing marks go
-// (forgetPassingMarks).
+// to choose (or to remove); the engines forget the game they followed. The
+// turn's clock is the caller's to set from the snapshot.
 void restoreGame(const GameSnapshot& snapshot);
 
 // What lies between two positions, either way round, in a few words for a

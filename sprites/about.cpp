@@ -18,6 +18,7 @@
 #include "settings/log.h"
 #include "settings/message.h"
 #include "settings/userfiles.h"
+#include "settings/version.h"
 #include "sprites/entity.h"
 #include "sprites/offeredlevel.h"
 #include "sprites/player.h"

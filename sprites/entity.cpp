@@ -2,9 +2,9 @@
 
 #include <SDL/SDL_image.h>
 
-#include "app/fastdrawing.h"
 #include "rules/cell.h"
 #include "settings/log.h"
+#include "sprites/fastdrawing.h"
 
 namespace sprite_frames {
 

@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-#include "app/globals.h"
-
 namespace {
 
+int glideSpeed = 1;
 Uint32 (*clockSource)() = nullptr;
 Uint32 skipped = 0;
 
@@ -27,8 +26,12 @@ Uint32 glideMilliseconds(double pixels, int speedSetting) {
     return static_cast<Uint32>(std::lround(slowness(speedSetting) * (startMs + msPerPixel * pixels)));
 }
 
+void setGlideSpeed(int speedSetting) {
+    glideSpeed = speedSetting;
+}
+
 int currentGlideSpeed() {
-    return speedBar ? speedBar->speed : 1;
+    return glideSpeed;
 }
 
 Uint32 glideClockNow() {

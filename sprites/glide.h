@@ -9,7 +9,9 @@
 
 // Milliseconds a glide of `pixels` lasts at `speedSetting`.
 Uint32 glideMilliseconds(double pixels, int speedSetting);
-// The speed bar's setting, 1 when there is none.
+// The speed setting the glides starting now take; 1 until set (the speed
+// bar sets it).
+void setGlideSpeed(int speedSetting);
 int currentGlideSpeed();
 
 // Milliseconds on the glides' clock.

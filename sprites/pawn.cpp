@@ -2,12 +2,11 @@
 
 #include <SDL/SDL_image.h>
 
-#include "app/fastdrawing.h"
-#include "app/sounds.h"
-#include "app/helpers.h"
 #include "rules/cell.h"
+#include "rules/helpers.h"
 #include "settings/log.h"
 #include "sprites/entity.h"
+#include "sprites/fastdrawing.h"
 
 Pawn::Pawn() {}
 
@@ -41,6 +40,14 @@ void Pawn::releaseAll() {
     ownsFrames = false;
 }
 
+namespace {
+void (*landingSound)() = nullptr;
+}  // namespace
+
+void setLandingSound(void (*play)()) {
+    landingSound = play;
+}
+
 bool Pawn::stepToward(int tx, int ty) {
     Uint32 now = glideClockNow();
     if (!glide.active || glide.toX != tx || glide.toY != ty)
@@ -60,7 +67,7 @@ void Pawn::update() {
     if (state == PAWN_RETURNING && stepToward(homeX, homeY)) state = PAWN_RETURNED;
     if (state == PAWN_TRAVELLING && stepToward(destX, destY)) {
         state = PAWN_PLACED;
-        playGameSound(SOUND_PUT_DOWN);
+        if (landingSound) landingSound();
     }
 }
 

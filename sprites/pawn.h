@@ -5,19 +5,15 @@
 
 #include <SDL/SDL.h>
 
+#include "rules/states.h"
 #include "sprites/glide.h"
 #include "sprites/janim.h"
 
 class Cell;
 
-enum PawnStates {
-    PAWN_IDLE = 0,
-    PAWN_TRAVELLING = 1,
-    PAWN_PLACED = 2,
-    PAWN_PICKED = 3,
-    PAWN_RETURNING = 4,
-    PAWN_RETURNED = 5,
-};
+// What a piece's glide to a point ends with (the application's sound of a
+// piece put down); nothing until set.
+void setLandingSound(void (*play)());
 
 class Pawn {
 public:
@@ -69,10 +65,9 @@ public:
     int getHomeY() const { return homeY; }
     int getDestX() const { return destX; }
     int getDestY() const { return destY; }
-    // True while the piece is gliding, returning or carried.
-    bool isMoving() const {
-        return state == PAWN_TRAVELLING || state == PAWN_RETURNING || state == PAWN_PICKED;
-    }
+    // True while the piece glides to a point or home; or that, or is carried.
+    bool glides() const { return state == PAWN_TRAVELLING || state == PAWN_RETURNING; }
+    bool isMoving() const { return glides() || state == PAWN_PICKED; }
 
     int state = PAWN_IDLE;
     float posX = 0, posY = 0;

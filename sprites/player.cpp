@@ -5,8 +5,10 @@
 
 #include <cstdio>
 
-#include "app/helpers.h"
+#include "rules/board.h"
 #include "rules/cell.h"
+#include "rules/flow.h"
+#include "rules/helpers.h"
 #include "settings/log.h"
 
 const char* playerStateText(int state) {
@@ -67,6 +69,7 @@ void iPlayer::setName(const char* text) {
 
 void iPlayer::displaySingleScreen() {
     const char* text = playerStateText(state);
+    const bool toAct = ::state != STATE_PLAYING || this == currentPlayer;
     if (text && !toAct) text = playerStateText(WAITING);
     if (text && !messageHeld) setStatus(text);
     rect.x = static_cast<Sint16>(x);

@@ -5,20 +5,9 @@
 
 #include <SDL/SDL.h>
 
+#include "rules/states.h"
+
 class Cell;
-
-// Both hold any int: a value outside the table is a state the code must cope
-// with (it shows no status text), not undefined behaviour.
-enum PlayerTypes : int { HUMAN = 0, COMPUTER = 1 };
-
-enum PlayerStates : int {
-    CHOOSING = 0,
-    MOVING_FROM = 1,
-    MOVING_TO = 2,
-    HITTING = 3,
-    WAITING = 4,
-    THINKING = 5,
-};
 
 // Facing of the avatar; kept for the accessors only.
 enum Directions { DIRECTION_NONE = 0, DIRECTION_UP, DIRECTION_DOWN, DIRECTION_LEFT, DIRECTION_RIGHT };
@@ -38,6 +27,8 @@ public:
     iPlayer& operator=(const iPlayer&) = delete;
 
     virtual ~iPlayer();
+    // Draws the avatar and sets the status line from the state; while the
+    // other player is to act in a game it says the player waits.
     virtual void displaySingleScreen();
     virtual bool selected();
     virtual void Teletransport();
@@ -101,9 +92,6 @@ public:
     int id = 0;
     int currentPawn = -1;
     int pawnsOnBoard = 0;
-    // False while the other player is to act: the status line then says the
-    // player waits, whatever its state.
-    bool toAct = true;
 
 private:
     int width = 0, height = 0;

@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "app/helpers.h"
+#include "rules/helpers.h"
 #include "bot/game.h"
 #include "settings/log.h"
 #include "support/logcount.h"

@@ -163,31 +163,7 @@ TEST(Pictures, HaveTheirSizeAndKeyedOnesAShowingCentreAndNoPaleFringe) {
     }
 }
 
-// What a player must tell apart on screen.
-TEST(Pictures, SidesChosenPiecesLitPointsAndCheckBoxesStandOut) {
-    Picture left("images/pawns/left/0.png"), right("images/pawns/right/0.png");
-    EXPECT_GT(right.meanLuminance(15, 15, 35, 35) - left.meanLuminance(15, 15, 35, 35), 0.4);
-    for (const char* side : {"left", "right"}) {
-        Picture resting(std::string("images/pawns/") + side + "/0.png");
-        Picture chosen(std::string("images/pawns/") + side + "/chosen.png");
-        // Round the ring, 21 px from the centre: gold in one, not in the other.
-        int gold[2] = {0, 0};
-        for (int k = 0; k < 36; ++k) {
-            const double a = k * M_PI / 18;
-            const int x = int(std::lround(25 + 21 * std::cos(a))), y = int(std::lround(25 + 21 * std::sin(a)));
-            const Rgb c[2] = {chosen.at(x, y), resting.at(x, y)};
-            for (int i = 0; i < 2; ++i) gold[i] += !c[i].white() && c[i].r > 180 && c[i].g > 120 && c[i].b < 150;
-        }
-        EXPECT_GE(gold[0], 30) << side;
-        EXPECT_EQ(gold[1], 0) << side;
-    }
-    EXPECT_GT(Picture("images/cells/emptycell.png").differingFrom(Picture("images/cells/shadowcell.png"), 90), 400);
-    Picture ok("images/presentation/ok.png"), notOk("images/presentation/notok.png");
-    EXPECT_GT(notOk.meanLuminance(6, 6, 19, 19), 0.75);
-    EXPECT_LT(ok.meanLuminance(6, 6, 19, 19), notOk.meanLuminance(6, 6, 19, 19) - 0.15);
-}
-
-TEST(Pictures, TheBoardHasAHoleUnderEveryPointAndPaleGroundUnderItsTexts) {
+TEST(Pictures, TheBoardHasAHoleUnderEveryPointAndPiecesAndLitPointsStandOut) {
     Picture board("images/background/zelkboard.png"), cell("images/cells/emptycell.png");
     for (int i = 0; i < CELL_COUNT; ++i) {
         SCOPED_TRACE("point " + std::to_string(i));
@@ -205,11 +181,10 @@ TEST(Pictures, TheBoardHasAHoleUnderEveryPointAndPaleGroundUnderItsTexts) {
                       board.meanLuminance(px + 40, py + 40, px + 45, py + 45) - 0.08);
         }
     }
-    EXPECT_LT(board.meanLuminance(306, 250, 500, 305), 0.3) << "white messages in the inner square";
-    for (Region dark : {Region{80, 500, 215, 575}, Region{628, 500, 722, 575}})
-        EXPECT_GT(board.meanLuminance(dark.x0, dark.y0, dark.x1, dark.y1), 0.75) << "black status texts";
-    for (Region clock : {Region{5, 16, 70, 32}, Region{670, 16, 735, 32}})
-        EXPECT_GT(board.meanLuminance(clock.x0, clock.y0, clock.x1, clock.y1), 0.4) << "the clocks";
+    // What a player must tell apart: the sides, a lit point from an empty one.
+    EXPECT_GT(Picture("images/pawns/right/0.png").meanLuminance(15, 15, 35, 35) -
+                  Picture("images/pawns/left/0.png").meanLuminance(15, 15, 35, 35), 0.4);
+    EXPECT_GT(cell.differingFrom(Picture("images/cells/shadowcell.png"), 90), 400);
 }
 
 // Read by the game's own loader, each set complete: frames at the set's

@@ -11,6 +11,7 @@
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/cell.h"
+#include "rules/computerturn.h"
 #include "rules/flow.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"

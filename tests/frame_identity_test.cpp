@@ -6,13 +6,13 @@
 #include <cstring>
 #include <vector>
 
-#include "app/fastdrawing.h"
 #include "app/font.h"
 #include "app/globals.h"
 #include "app/render.h"
 #include "app/timer.h"
 #include "rules/board.h"
 #include "rules/flow.h"
+#include "sprites/fastdrawing.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "support/position.h"

@@ -33,7 +33,7 @@ protected:
     }
     // The game as `expected` holds it, with the screen's bookkeeping to match.
     void expectPosition(const GameSnapshot& expected, const char* when) {
-        const GameSnapshot now = captureGame();
+        const GameSnapshot now = captureGame(0);
         EXPECT_TRUE(now.samePosition(expected)) << when;
         EXPECT_EQ(now.record, expected.record) << when;
         EXPECT_EQ(OtherEntities[0].visible, currentPlayer == playerOne) << when << ": the turn marker";
@@ -51,10 +51,10 @@ protected:
 TEST_F(TakeBack, PlacingTheFirstLineIsTakenBackAndPlayedAgainByEveryKey) {
     start();
     places(0), places(4), places(1), places(5);
-    const GameSnapshot beforeLine = captureGame();
+    const GameSnapshot beforeLine = captureGame(0);
     places(2);  // player one's 0, 1, 2: the first line
     ASSERT_EQ(whoseFirstJare, 1);
-    const GameSnapshot afterLine = captureGame();
+    const GameSnapshot afterLine = captureGame(0);
 
     key(SDLK_u);
     expectPosition(beforeLine, "taken back");
@@ -77,12 +77,12 @@ TEST_F(TakeBack, PlacingTheFirstLineIsTakenBackAndPlayedAgainByEveryKey) {
 
 TEST_F(TakeBack, TheOpeningRemovalsAreTakenBackWithTheRecord) {
     fillWithoutLines();
-    const GameSnapshot full = captureGame();
+    const GameSnapshot full = captureGame(0);
     removes(0);
-    const GameSnapshot oneRemoved = captureGame();
+    const GameSnapshot oneRemoved = captureGame(0);
     removes(2);
     ASSERT_EQ(gamePhase, PHASE_CONTENDING);
-    const GameSnapshot moving = captureGame();
+    const GameSnapshot moving = captureGame(0);
     ASSERT_EQ(moving.record.size(), 29u) << "the board went into the record";
 
     key(SDLK_u);
@@ -110,7 +110,7 @@ TEST_F(TakeBack, TheOpeningRemovalsAreTakenBackWithTheRecord) {
 
 TEST_F(TakeBack, AMoveWithItsRemovalIsTakenBackWhole) {
     movingPosition({0, 1, 14, 7}, {9, 19, 16, 12});
-    const GameSnapshot start = captureGame();
+    const GameSnapshot start = captureGame(0);
     moves(14, 2);  // completes 0, 1, 2
     ASSERT_TRUE(playerOne->isHitting());
     key(SDLK_u);
@@ -120,7 +120,7 @@ TEST_F(TakeBack, AMoveWithItsRemovalIsTakenBackWhole) {
     moves(14, 2);
     removes(12);
     ASSERT_EQ(currentPlayer, playerTwo);
-    const GameSnapshot after = captureGame();
+    const GameSnapshot after = captureGame(0);
     key(SDLK_u);
     expectPosition(start, "the move and its removal taken back");
     EXPECT_TRUE(doIOwn(12, 2)) << "the removed piece is back on its point";
@@ -133,13 +133,13 @@ TEST_F(TakeBack, AMoveWithItsRemovalIsTakenBackWhole) {
 TEST_F(TakeBack, ASafeRouteMoveIsTakenBackWithItsSafeRoute) {
     DialogScript::install({true});
     movingPosition(boxedInOne, boxedInTwo);
-    const GameSnapshot start = captureGame();
+    const GameSnapshot start = captureGame(0);
     moves(4, 5);  // the safe route is granted
     ASSERT_TRUE(safemovement);
-    const GameSnapshot onSafeRoute = captureGame();
+    const GameSnapshot onSafeRoute = captureGame(0);
     moves(14, 13);  // 5, 13, 20 made on the safe route removes nothing
     ASSERT_EQ(currentPlayer, playerTwo);
-    const GameSnapshot after = captureGame();
+    const GameSnapshot after = captureGame(0);
 
     key(SDLK_u);
     expectPosition(onSafeRoute, "back to the safe route");
@@ -161,9 +161,9 @@ TEST_F(TakeBack, AgainstTheComputerItsTurnAndThePersonsGoBack) {
             if (en_cell[cell]->getCurrentPawn() < 0) return places(cell);
     };
     placeOnAFreePoint(), placeOnAFreePoint();
-    const GameSnapshot two = captureGame();
+    const GameSnapshot two = captureGame(0);
     placeOnAFreePoint();
-    const GameSnapshot three = captureGame();
+    const GameSnapshot three = captureGame(0);
     ASSERT_EQ(playerTwo->pawnsOnBoard, 3) << "the computer answered each placement";
 
     key(SDLK_u);
@@ -185,7 +185,7 @@ TEST_F(TakeBack, ATurnWhosePieceWasPickedUpEarlyIsStillNoted) {
     start();
     places(0);
     humanPlaces(4);  // player two, and no pass of the loop before...
-    const GameSnapshot turnStart = captureGame();
+    const GameSnapshot turnStart = captureGame(0);
     const int home = nextPieceAtHome(1);
     clickNow(pawnCentreX(home), pawnCentreY(home));  // ...player one holds a piece
     ASSERT_TRUE(playerOne->isMovingTo());
@@ -202,17 +202,17 @@ TEST_F(TakeBack, NothingHappensWhileAPieceGlidesOrInTheKeyboardStateAndNoGameFor
     start();
     places(0), places(4), places(1);
     ASSERT_EQ(gameHistory.entries().size(), 4u);
-    const GameSnapshot now = captureGame();
+    const GameSnapshot now = captureGame(0);
     Pawn* gliding = en_pawn[en_cell[4]->getCurrentPawn()];
     gliding->goFromThisToThat(0, 0, en_cell[4]->getX(), en_cell[4]->getY());
     releaseKeyNow(SDLK_u);
     EXPECT_EQ(playAidLine(), "Wait: a piece is moving");
-    EXPECT_TRUE(captureGame().samePosition(now));
+    EXPECT_TRUE(captureGame(0).samePosition(now));
     gliding->state = PAWN_PLACED;
 
     releaseKeyNow(SDLK_F1);
     key(SDLK_u);
-    EXPECT_TRUE(captureGame().samePosition(now)) << "u plays its beats instead";
+    EXPECT_TRUE(captureGame(0).samePosition(now)) << "u plays its beats instead";
     releaseKeyNow(SDLK_F1);
     key(SDLK_u);
     EXPECT_FALSE(doIOwn(1, 1));

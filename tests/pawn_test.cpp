@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
-#include "app/helpers.h"
+#include "rules/helpers.h"
 #include "rules/cell.h"
 #include "sprites/entity.h"
 #include "sprites/pawn.h"
@@ -52,7 +52,7 @@ TEST(PawnGlide, CrossingTheBoardTakesItsTimeAtEachSpeedWhateverTheFrameRate) {
         Uint32 fastest, slowest;
     } speeds[] = {{0, 250, 350}, {1, 500, 800}, {10, 2700, 3300}};
     for (const auto& s : speeds) {
-        speedBar->speed = s.speed;
+        setGlideSpeed(s.speed);
         for (Uint32 frameMs : {5u, 10u, 16u, 33u}) {
             const Uint32 ms = glideTime(600, frameMs);
             EXPECT_GE(ms, s.fastest) << "speed " << s.speed << ", frames of " << frameMs << " ms";

@@ -43,7 +43,7 @@ protected:
     // the end, a board cleared as a new run has it, the offer answered Yes.
     void quitAndResume() {
         const SavedGame left = saveOfLiveGame();
-        const GameSnapshot before = captureGame();
+        const GameSnapshot before = captureGame(0);
         keepUnfinishedGame();
         ASSERT_TRUE(fileExists("zelk.save"));
         resetall();
@@ -57,7 +57,7 @@ protected:
         mainLoopPass();
     }
     void expectResumed(const SavedGame& left, const GameSnapshot& before) {
-        const GameSnapshot now = captureGame();
+        const GameSnapshot now = captureGame(0);
         EXPECT_TRUE(now.samePosition(before));
         EXPECT_EQ(now.record, before.record);
         EXPECT_EQ(gamePhase, before.gamePhase);
@@ -133,7 +133,7 @@ TEST_F(Resume, EveryWayOutOfAGameSavesIt) {
     for (int way = 0; way < 3; ++way) {
         start();
         places(0), places(4), places(way + 1);
-        const GameSnapshot left = captureGame();
+        const GameSnapshot left = captureGame(0);
         DialogScript::install({true});  // the window's quit question
         if (way == 0) queueKey(SDLK_q);
         if (way == 1) queueKey(SDLK_ESCAPE);

@@ -12,6 +12,7 @@
 #include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "app/mainloop.h"
+#include "app/program.h"
 #include "app/render.h"
 #include "rules/board.h"
 #include "rules/cell.h"

@@ -12,6 +12,7 @@
 #include "app/mainloop.h"
 #include "app/render.h"
 #include "bot/game.h"
+#include "rules/computerturn.h"
 #include "support/logcount.h"
 #include "support/play.h"
 #include "support/position.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/globals.h"
+#include "settings/version.h"
 #include "settings/log.h"
 #include "upload/hostlookup.h"
 #include "upload/percentencoding.h"

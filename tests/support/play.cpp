@@ -10,6 +10,7 @@
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/cell.h"
+#include "rules/computerturn.h"
 #include "rules/flow.h"
 #include "rules/queries.h"
 #include "sprites/pawn.h"
@@ -186,13 +187,13 @@ void GameFlowTest::position(int phase, const std::vector<int>& one, const std::v
     playerTwo->setOpenedTheGame(phase == PHASE_CONTENDING);
     gamePhase = phase;
     switchState(STATE_PLAYING);
-    currentPlayer = toAct == 1 ? playerOne : playerTwo;
+    handTo(toAct == 1 ? playerOne : playerTwo);
     (toAct == 1 ? playerTwo : playerOne)->setState(WAITING);
     currentPlayer->setState(phase == PHASE_OPENING ? HITTING : CHOOSING);
-    lightTurnMarker(currentPlayer);
     startRecord(toAct);
     engineNewGame();
     if (phase == PHASE_CONTENDING) iGame->setGameOpened();
+    noteTurnStart();
 }
 
 AutoGame GameFlowTest::playToTheEnd(unsigned seed) {

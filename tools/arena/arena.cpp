@@ -21,6 +21,7 @@
 #include "bot/game.h"
 #include "bot/stronglevels.h"
 #include "rules/board.h"
+#include "rules/computerturn.h"
 #include "rules/flow.h"
 #include "rules/queries.h"
 #include "settings/config.h"

@@ -1,4 +1,4 @@
-#include "app/fastdrawing.h"
+#include "sprites/fastdrawing.h"
 
 bool fastDrawing = true;
 

@@ -1,4 +1,4 @@
-#include "app/helpers.h"
+#include "rules/helpers.h"
 
 #include <cmath>
 #include <cstdlib>
