@@ -67,6 +67,21 @@ TEST_F(AgainstTheComputer, TheComputerAnswersEveryPlacementAndPlacesFirstWhenItS
     EXPECT_EQ(gameToPost.str(), "2");
 }
 
+// With no line made while placing, the player to act when the board fills
+// removes first: after the computer's last placement, the person.
+TEST_F(AgainstTheComputer, WhenTheComputerPlacesLastWithoutALineThePersonRemovesFirst) {
+    iGame->setGameLevel(LEVEL_DUMMY);
+    position(PHASE_RESETTLEMENT, {noLineOne, noLineOne + 12}, {noLineTwo, noLineTwo + 11}, 2);
+    ASSERT_TRUE(computerHoldsTheTurn());
+    mainLoopPass();
+    EXPECT_TRUE(doIOwn(noLineTwo[11], 2)) << "its last piece on the last free point";
+    EXPECT_EQ(whoseFirstJare, 0);
+    EXPECT_EQ(gamePhase, PHASE_OPENING);
+    EXPECT_EQ(currentPlayer, playerOne);
+    EXPECT_TRUE(playerOne->isHitting());
+    EXPECT_EQ(playerOne->pawnsOnBoard, 12) << "nothing removed yet";
+}
+
 TEST_F(AgainstTheComputer, AWholeGameAgainstBeginnerEndsOnTheEndScreen) {
     iGame->setGameLevel(LEVEL_BEGINNER);
     playToTheEnd(4);

@@ -2,6 +2,7 @@
 // back, and what bad files do (nothing is lost, the defaults stand in).
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -57,6 +58,35 @@ std::vector<std::string> filesBesideTheConfig() {
     std::sort(names.begin(), names.end());
     return names;
 }
+
+// The writer's calls on the files it writes, as this binary sees them: it
+// puts its own fsync and rename in front of the library's.
+std::vector<std::string> fileCalls;
+bool recordingFileCalls = false;
+
+std::string nameOf(int fd) {
+    char path[4096];
+    const ssize_t length = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1);
+    return length > 0 ? std::filesystem::path(std::string(path, static_cast<size_t>(length))).filename().string() : "";
+}
+
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    static auto library = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    struct stat info;
+    if (recordingFileCalls && fstat(fd, &info) == 0)
+        fileCalls.push_back("fsync " + nameOf(fd) + " " + std::to_string(info.st_size));
+    return library(fd);
+}
+
+extern "C" int rename(const char* from, const char* to) {
+    static auto library = reinterpret_cast<int (*)(const char*, const char*)>(dlsym(RTLD_NEXT, "rename"));
+    if (recordingFileCalls) fileCalls.push_back(std::string("rename ") + from + " " + to);
+    return library(from, to);
+}
+
+namespace {
 
 class Config : public testing::Test {
 protected:
@@ -180,6 +210,20 @@ TEST_F(Config, EmptyBinaryHugeOrUnreadableFilesLeaveTheDefaultsAndTheFile) {
     struct stat info;
     EXPECT_TRUE(stat("zelk.conf", &info) == 0 && S_ISDIR(info.st_mode));
     EXPECT_NE(logText().find("ERROR opening file zelk.conf"), std::string::npos);
+}
+
+// A crash leaves the old settings or the new ones, never an empty file:
+// the new file is on the disk before it takes the old one's name.
+TEST_F(Config, TheNewFileReachesTheDiskBeforeItReplacesTheOld) {
+    iConfig config = readBack("playerOneName = Old\n");
+    config.playerOneName = "New";
+    config.modified = true;
+    recordingFileCalls = true;
+    config.writeConfig();
+    recordingFileCalls = false;
+    const std::string temp = "zelk.conf." + std::to_string(getpid()) + ".tmp";
+    EXPECT_EQ(fileCalls, (std::vector<std::string>{"fsync " + temp + " " + std::to_string(readFile("zelk.conf").size()),
+                                                    "rename " + temp + " zelk.conf"}));
 }
 
 TEST_F(Config, AFailedWriteKeepsTheGoodFile) {

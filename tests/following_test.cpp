@@ -4,6 +4,10 @@
 // seeing the last placement.
 #include <gtest/gtest.h>
 
+#include <SDL/SDL_mixer.h>
+
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "app/globals.h"
@@ -71,6 +75,23 @@ bool recordGameOverScreen(DialogKind kind, const char*, const char*) {
     return true;
 }
 
+// The shipped file whose samples the mixer plays for `sound`.
+std::string fileOf(GameSound sound) {
+    Mix_HaltChannel(-1);
+    playGameSound(sound);
+    for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel) {
+        const Mix_Chunk* playing = Mix_Playing(channel) ? Mix_GetChunk(channel) : nullptr;
+        for (const char* file : {"move_from", "move_to", "put_it_back", "jare", "remove_opponent"}) {
+            Mix_Chunk* shipped = Mix_LoadWAV((std::string("audio/") + file + ".wav").c_str());
+            const bool same = playing && shipped && shipped->alen == playing->alen &&
+                              std::equal(shipped->abuf, shipped->abuf + shipped->alen, playing->abuf);
+            Mix_FreeChunk(shipped);
+            if (same) return file;
+        }
+    }
+    return "";
+}
+
 bool sameMarks(const TurnMarks& a, int left, int reached, int removed) {
     return a.left == left && a.reached == reached && a.removed == removed;
 }
@@ -110,6 +131,19 @@ TEST_F(Following, APersonsTurnsAreMarkedUntilThatSidePlaysAgainAndOutsideThePiec
     EXPECT_TRUE(sameMarks(turnMarksOf(1), -1, -1, -1) && sameMarks(turnMarksOf(2), -1, -1, -1)) << "a reset clears them";
 }
 
+// A side's marks are its last turn's only: an opening removal is a turn of
+// its own, a step replaces the removal of the turn before.
+TEST_F(Following, EachTurnReplacesTheMarksOfTheSidesTurnBefore) {
+    fillWithoutLines();
+    EXPECT_TRUE(sameMarks(turnMarksOf(2), -1, 22, -1));
+    removes(0);
+    EXPECT_TRUE(sameMarks(turnMarksOf(2), -1, -1, 0)) << "the opening removal replaced the placement";
+    removes(2);
+    moves(1, 0);
+    moves(4, 1);
+    EXPECT_TRUE(sameMarks(turnMarksOf(2), 4, 1, -1)) << "the step replaced the opening removal";
+}
+
 TEST_F(Following, TheComputersLineAndRemovalAreMarkedAndHeard) {
     playerTwo->type = COMPUTER;
     iGame->setGameLevel(LEVEL_BEGINNER);
@@ -126,6 +160,24 @@ TEST_F(Following, TheComputersLineAndRemovalAreMarkedAndHeard) {
     const std::vector<long> played = soundsSince();
     EXPECT_EQ(played[SOUND_LINE], 1);
     EXPECT_EQ(played[SOUND_REMOVAL], 1);
+}
+
+// What is lit while a piece is carried is where it may go, frame after
+// frame, wherever the pointer wanders: its free neighbours, and its own
+// point under the pointer.
+TEST_F(Following, ACarriedPiecesLegalDestinationsStayLitFrameAfterFrame) {
+    position(PHASE_CONTENDING, {0, 4, 21, 22}, {9, 5, 23, 12});
+    clickNow(cellCentreX(4), cellCentreY(4));
+    ASSERT_TRUE(playerOne->isMovingTo());
+    for (int over : {16, 3, 4, 2, 5, 7, 4, 11}) {
+        movePointer(cellCentreX(over), cellCentreY(over));
+        for (int frame = 0; frame < 3; ++frame) {
+            mainLoopPass();
+            std::vector<int> expected = {1, 3, 7};
+            if (over == 4) expected = {1, 3, 4, 7};
+            EXPECT_EQ(shadowedPoints(), expected) << "pointer over " << over << ", frame " << frame;
+        }
+    }
 }
 
 TEST_F(Following, ACarriedPieceLightsItsLegalDestinationsOnlyAndABlockedOneStays) {
@@ -203,6 +255,10 @@ TEST_F(Following, EachMomentOfATurnHasItsSound) {
     humanMoves(4, 3);
     humanRemoves(9);
     EXPECT_EQ(soundsSince()[SOUND_REMOVAL], 0) << "no line, no removal";
+
+    const char* const files[GAME_SOUND_COUNT] = {"move_from", "move_to", "put_it_back", "jare", "remove_opponent"};
+    for (int sound = 0; sound < GAME_SOUND_COUNT; ++sound)
+        EXPECT_EQ(fileOf(static_cast<GameSound>(sound)), files[sound]) << "sound " << sound;
 }
 
 TEST_F(Following, TheEndScreenShowsTheFinalCountsBehindIt) {

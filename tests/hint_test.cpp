@@ -63,6 +63,15 @@ TEST_F(Hint, IsTheOneRightAnswer) {
     }
 }
 
+// With one legal action there is nothing to search: the word is still the
+// position's own.
+TEST_F(Hint, JudgesAPositionWithOneLegalActionByItself) {
+    position(PHASE_CONTENDING, {0, 1, 2}, {9, 4, 3, 5, 7, 10, 13, 22});
+    const engine::Move move = hint();
+    EXPECT_EQ(std::make_pair(int(move.from), int(move.to)), std::make_pair(2, 14)) << "the only step";
+    EXPECT_EQ(playAidLine(), "Hint: losing") << "three pieces against eight";
+}
+
 TEST_F(Hint, IsMarkedOnTheBoardWithItsWordUntilThePositionMovesOn) {
     position(PHASE_CONTENDING, {0, 1, 14, 22}, {19, 16, 12, 6});
     hint();

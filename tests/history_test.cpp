@@ -6,10 +6,12 @@
 #include "app/globals.h"
 #include "app/mainloop.h"
 #include "app/playaids.h"
+#include "app/session.h"
 #include "bot/game.h"
 #include "rules/history.h"
 #include "rules/snapshot.h"
 #include "sprites/dialogs.h"
+#include "sprites/turnmarks.h"
 #include "support/events.h"
 #include "support/play.h"
 #include "support/position.h"
@@ -150,6 +152,30 @@ TEST_F(TakeBack, ASafeRouteMoveIsTakenBackWithItsSafeRoute) {
     key(SDLK_y), key(SDLK_y);
     expectPosition(after, "both played again");
     EXPECT_EQ(DialogScript::questionsAsked(), 1) << "playing again asks nothing";
+}
+
+// The rings of the last turns belong to the game as it was played: a
+// position taken back, played again or resumed shows none.
+TEST_F(TakeBack, TheLastTurnsMarksGoWithEveryPositionPutBack) {
+    movingPosition({0, 1, 14, 7}, {9, 19, 16, 12});
+    auto noMarks = [] {
+        const TurnMarks one = turnMarksOf(1), two = turnMarksOf(2);
+        return one.left + one.reached + one.removed + two.left + two.reached + two.removed == -6;
+    };
+    moves(7, 8);
+    moves(19, 20);
+    ASSERT_FALSE(noMarks());
+    key(SDLK_u);
+    EXPECT_TRUE(noMarks()) << "taken back";
+    moves(7, 8);
+    key(SDLK_u);
+    key(SDLK_y);
+    EXPECT_TRUE(noMarks()) << "played again";
+    moves(19, 20);
+    const SavedGame saved = saveOfLiveGame();
+    ASSERT_FALSE(noMarks());
+    resumeSavedGame(saved);
+    EXPECT_TRUE(noMarks()) << "resumed";
 }
 
 TEST_F(TakeBack, AgainstTheComputerItsTurnAndThePersonsGoBack) {

@@ -101,3 +101,30 @@ TEST(MainLoop, APassSleepsOutItsFrameInsteadOfSpinning) {
     EXPECT_LT(processorMs, 0.6 * wallMs) << "the loop waits by spinning";
     stopHeadlessGame();
 }
+
+// Waiting for a person, the window is drawn again only once the idle time
+// has passed; something moving or input makes the next pass draw at once.
+TEST(MainLoop, AnIdleWindowIsRedrawnOnlyAfterTheIdleTime) {
+    startHeadlessGame();
+    paceFrames = true;
+    int sampled = 0;
+    for (int attempt = 0; attempt < 100 && sampled < 5; ++attempt) {
+        noteFrameDrawn();
+        const Uint32 drawn = SDL_GetTicks();
+        while (SDL_GetTicks() - drawn < 30) SDL_Delay(5);
+        const bool due = frameIsDue(false);
+        // A busy machine may have kept this process waiting past the idle time.
+        if (SDL_GetTicks() - drawn >= IDLE_FRAME_MILLISECONDS) continue;
+        EXPECT_FALSE(due) << "redrawn " << SDL_GetTicks() - drawn << " ms after the last frame";
+        ++sampled;
+    }
+    EXPECT_EQ(sampled, 5);
+    EXPECT_TRUE(frameIsDue(true)) << "something moves";
+    noteInput();
+    EXPECT_TRUE(frameIsDue(false)) << "input came";
+    noteFrameDrawn();
+    const Uint32 drawn = SDL_GetTicks();
+    while (SDL_GetTicks() - drawn < IDLE_FRAME_MILLISECONDS) SDL_Delay(5);
+    EXPECT_TRUE(frameIsDue(false)) << "the idle time has passed";
+    stopHeadlessGame();
+}
