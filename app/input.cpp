@@ -13,6 +13,7 @@
 #include "sprites/dialogs.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
+#include "sprites/pointer.h"
 #include "upload/record.h"
 
 namespace {
@@ -219,12 +220,14 @@ void dispatchEvent(const SDL_Event& event) {
         case SDL_MOUSEMOTION:
             shadowCellsUnderMouse();
             break;
-        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONDOWN: {
+            const ClickAt place(event.button.x, event.button.y);
             if (event.button.button == SDL_BUTTON_RIGHT)
                 handleRightClick();
             else
                 handleLeftClick();
             break;
+        }
         case SDL_KEYUP:
             handleKeyRelease(event.key.keysym.sym);
             break;

@@ -37,13 +37,16 @@ int passCap() {
 // through the game's own dispatch.
 void pressLeftStarts() {
     if (!ebut_redstarts) return;
-    SDL_WarpMouse(static_cast<Uint16>(ebut_redstarts->getX() + ebut_redstarts->getWidth() / 2),
-                  static_cast<Uint16>(ebut_redstarts->getY() + ebut_redstarts->getHeight() / 2));
+    const Uint16 x = static_cast<Uint16>(ebut_redstarts->getX() + ebut_redstarts->getWidth() / 2);
+    const Uint16 y = static_cast<Uint16>(ebut_redstarts->getY() + ebut_redstarts->getHeight() / 2);
+    SDL_WarpMouse(x, y);
     SDL_PumpEvents();
     SDL_Event click = {};
     click.type = SDL_MOUSEBUTTONDOWN;
     click.button.button = SDL_BUTTON_LEFT;
     click.button.state = SDL_PRESSED;
+    click.button.x = x;
+    click.button.y = y;
     dispatchEvent(click);
 }
 

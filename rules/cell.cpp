@@ -6,6 +6,7 @@
 
 #include "sprites/fastdrawing.h"
 #include "sprites/glide.h"
+#include "sprites/pointer.h"
 
 Cell::Cell() {}
 
@@ -82,7 +83,7 @@ bool Cell::drawFlash() {
 
 bool Cell::selected() {
     int mx, my;
-    SDL_GetMouseState(&mx, &my);
+    pointerPosition(&mx, &my);
     return getX() < mx && mx < getX() + getWidth() && getY() < my && my < getY() + getHeight();
 }
 

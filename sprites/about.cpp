@@ -22,6 +22,7 @@
 #include "sprites/entity.h"
 #include "sprites/offeredlevel.h"
 #include "sprites/player.h"
+#include "sprites/pointer.h"
 
 namespace {
 
@@ -372,7 +373,10 @@ bool aboutZelk(SDL_Surface* target) {
         SDL_Event event;
         if (SDL_PollEvent(&event)) {
             about.draw();
-            if (event.type == SDL_MOUSEBUTTONDOWN) about.click();
+            if (event.type == SDL_MOUSEBUTTONDOWN) {
+                const ClickAt place(event.button.x, event.button.y);
+                about.click();
+            }
             continue;
         }
         saveScreenshotWhileSHeld(target);

@@ -10,6 +10,7 @@
 #include "app/pacing.h"
 #include "settings/userfiles.h"
 #include "sprites/entity.h"
+#include "sprites/pointer.h"
 #include "upload/record.h"
 
 namespace {
@@ -181,6 +182,7 @@ bool yesno(SDL_Surface* target, char* line1, char* line2) {
         if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_s)
             SDL_SaveBMP(target, userDataFile("screenshot-yesno.bmp").c_str());
         if (event.type == SDL_MOUSEBUTTONDOWN) {
+            const ClickAt place(event.button.x, event.button.y);
             if (dialog.yes.selected()) return true;
             if (dialog.no.selected()) return false;
         }
@@ -217,6 +219,7 @@ bool vittoria(SDL_Surface* target, char* winnerName) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
             if (event.type != SDL_MOUSEBUTTONDOWN) continue;
+            const ClickAt place(event.button.x, event.button.y);
             resetall();
             if (dialog.yes.selected() || dialog.no.selected()) {
                 bool answer = dialog.yes.selected();

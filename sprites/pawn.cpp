@@ -7,6 +7,7 @@
 #include "settings/log.h"
 #include "sprites/entity.h"
 #include "sprites/fastdrawing.h"
+#include "sprites/pointer.h"
 
 Pawn::Pawn() {}
 
@@ -180,7 +181,7 @@ bool Pawn::hits(Cell* c) {
 
 bool Pawn::selected() {
     int mx, my;
-    SDL_GetMouseState(&mx, &my);
+    pointerPosition(&mx, &my);
     return getX() < mx && mx < getX() + getWidth() && getY() < my && my < getY() + getHeight();
 }
 

@@ -10,6 +10,7 @@
 #include "rules/flow.h"
 #include "rules/helpers.h"
 #include "settings/log.h"
+#include "sprites/pointer.h"
 
 const char* playerStateText(int state) {
     static const char* const texts[] = {"Choosing now", "Moving from", "Moving to",
@@ -79,7 +80,7 @@ void iPlayer::displaySingleScreen() {
 
 bool iPlayer::selected() {
     int mx, my;
-    SDL_GetMouseState(&mx, &my);
+    pointerPosition(&mx, &my);
     return getX() < mx && mx < getX() + getWidth() && getY() < my && my < getY() + getHeight();
 }
 

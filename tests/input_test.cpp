@@ -3,6 +3,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/mainloop.h"
 #include "app/pacing.h"
 #include "settings/log.h"
 #include "sprites/glide.h"
@@ -159,6 +160,17 @@ TEST_F(Input, ButtonsStartTheGameAskBeforeQuittingOrResettingAndSetTheSpeed) {
     dispatchEvent(close);
     EXPECT_TRUE(quit);
     EXPECT_EQ(DialogScript::questionsAsked(), 2);
+}
+
+// A hand may move on before the game has taken its click: the click still
+// acts where it was made.
+TEST_F(Input, AClickActsWhereItWasMadeThoughThePointerMovedOnSince) {
+    clickButton(ebut_redstarts);
+    queueClick(pawnCentreX(0), pawnCentreY(0));
+    SDL_WarpMouse(700, 20);
+    mainLoopPass();
+    EXPECT_EQ(en_pawn[0]->state, PAWN_PICKED);
+    EXPECT_TRUE(playerOne->isMovingTo());
 }
 
 TEST_F(Input, RightClicksFlipAPlayersKindButNeverToTwoComputersAndDescribeAPiece) {
