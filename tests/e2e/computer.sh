@@ -9,24 +9,16 @@ start_game
 press v
 click_at 260 536             # "left starts": the person moves first
 
-placed() { grep -c "Moving pawn" "$WORK/log.txt" || true; }
-wait_placed() {              # the computer's answer glides for a moment
-  for _ in $(seq 60); do
-    # Logged when the glide starts; a piece crosses the board in about 3 s.
-    [ "$(placed)" -ge "$1" ] && { sleep 3; return 0; }
-    sleep 0.1
-  done
-  fail "expected $1 pieces on the board, the log shows $(placed)"
-}
 place() {
   click_at "$1" "$2"
   move_to $(( $3 + 3 )) $(( $4 + 3 ))
   click_at "$3" "$4"
 }
+# Each piece put down is heard, the computer's when its glide has landed.
 place 37 127 150 70          # point 0
-wait_placed 2
+wait_log "sound: put down" 2
 place 37 187 150 470         # point 21
-wait_placed 4
+wait_log "sound: put down" 4
 screenshot against-computer
 log_has "I am beginner" || fail "the computer's reasoning is not in the log"
 

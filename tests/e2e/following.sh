@@ -10,14 +10,8 @@ start_game
 press v
 click_at 260 536             # "left starts": the person moves first
 
-count() { grep -c -- "$1" "$WORK/log.txt" || true; }
-wait_count() {               # until the log holds $2 lines with $1
-  for _ in $(seq 80); do
-    [ "$(count "$1")" -ge "$2" ] && return 0
-    sleep 0.1
-  done
-  fail "expected $2 lines with '$1', the log shows $(count "$1")"
-}
+count() { log_count "$1"; }
+wait_count() { wait_log "$1" "$2"; }
 place() {
   click_at "$1" "$2"
   move_to $(( $3 + 3 )) $(( $4 + 3 ))
@@ -26,11 +20,10 @@ place() {
 centre() { echo $(( $1 + 25 )) $(( $2 + 25 )); }
 
 click_at 687 127                      # the computer's piece: a wrong click
-sleep 0.3
+wait_count "pawn is not your" 1
 screenshot wrong-click-message
 place 37 127 $(centre 125 45)         # point 0
 wait_count "sound: put down" 2        # the person's and the computer's
-sleep 0.3
 screenshot placing-marks
 
 # The computer's last placement is ringed: the point it reached, in the
@@ -42,13 +35,11 @@ echo "computer placed on point $cell"
 # The board full and the opening removals: the computer removes first.
 press 2
 wait_count "sound: removal" 1
-sleep 0.4
 screenshot opening-removal-mark
 
 # The person removes one of the computer's pieces (point 12), then moves.
 click_at $(centre 465 245)
 wait_count "sound: removal" 2
-sleep 1.2
 screenshot moving-phase
 grep -q "Tavi: Moving pawn" "$WORK/log.txt" || fail "no placement by the person"
 
@@ -62,22 +53,23 @@ for n in ${neighbours[$removed]}; do [ "$n" -le 11 ] && [ "$n" != "$removed" ] &
 places=(125,45 365,45 605,45 199,111 361,111 523,111 265,185 360,185 455,185 125,245 195,245 265,245)
 at() { local p=${places[$1]}; centre "${p%,*}" "${p#*,}"; }
 lines=$(count "sound: line")
+downs=$(count "sound: put down")
+ups=$(count "sound: pick up")
 click_at $(at "$piece")
+wait_count "sound: pick up" $(( ups + 1 ))
 move_to 420 20
-sleep 0.2
 screenshot carrying
 click_at $(at "$removed")
-sleep 0.3
+wait_count "sound: put down" $(( downs + 1 ))
 # A step that made a line removes first: one of the computer's, on point 13.
 [ "$(count "sound: line")" -gt "$lines" ] && click_at $(centre 528 245)
 wait_count "marks: player 2 left" 1   # the computer's answering step
-sleep 1
+wait_count "sound: put down" $(( downs + 2 ))
 screenshot after-computer-move
 
 # The lines through point 0 glow when asked with j.
 move_to $(centre 125 45)
 press j
-sleep 0.3
 screenshot line-glow
 for s in "pick up" "put down" "removal"; do
   [ "$(count "sound: $s")" -ge 1 ] || fail "no '$s' sound"

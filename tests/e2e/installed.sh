@@ -49,10 +49,8 @@ screenshot installed
 
 # `s` held writes the screenshot in the user's data directory.
 xdotool keydown --window "$WINDOW" s
-sleep 0.4
+wait_for "screenshot in $DATA_DIR" 100 test -s "$DATA_DIR/mainscreenshot.bmp"
 xdotool keyup --window "$WINDOW" s
-sleep 0.2
-[ -s "$DATA_DIR/mainscreenshot.bmp" ] || fail "no screenshot in $DATA_DIR"
 
 press Escape
 code=$(wait_for_exit)

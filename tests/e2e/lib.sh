@@ -54,14 +54,23 @@ start_game() {
   GAME_PID=$!
   WINDOW=$(timeout 20 xdotool search --sync --name "^Zelk - a somali game$" | head -n 1) ||
     fail "the window did not open"
-  # The loading screen runs before the first frame: wait for the board.
-  for _ in $(seq 100); do
-    grep -q "Done with display of the board" "$LOG_FILE" 2>/dev/null && break
-    [ -s "$LOG_FILE" ] && break
-    sleep 0.05
-  done
-  sleep 0.5
+  # The loading screen runs before the first frame: wait for the start
+  # screen's "left starts" button where the loading screen is black.
+  wait_for "start screen" 300 start_screen_shown
 }
+start_screen_shown() { [ "$(shot_pixel 260 536)" != "0,0,0" ]; }
+
+# Runs the command until it succeeds, every 0.1 s, at most $2 times.
+wait_for() {
+  local what=$1 tries=$2
+  shift 2
+  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
+  fail "no $what after $(( tries / 10 )) s"
+}
+# Until the log holds at least $2 lines with $1 (20 s at most).
+wait_log() { wait_for "'$1' ($2 lines) in the log" 200 log_at_least "$1" "$2"; }
+log_at_least() { [ "$(log_count "$1")" -ge "$2" ]; }
+log_count() { grep -c -- "$1" "$LOG_FILE" 2>/dev/null || true; }
 
 window_origin() {
   eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
@@ -70,11 +79,13 @@ window_origin() {
 }
 
 # Mouse and keys, in window coordinates, as a person gives them.
-move_to() { xdotool mousemove --window "$WINDOW" "$1" "$2"; sleep 0.08; }
+move_to() { xdotool mousemove --sync --window "$WINDOW" "$1" "$2"; }
 click_at() { move_to "$1" "$2"; xdotool click 1; sleep 0.15; }
 press() { xdotool key --window "$WINDOW" "$1"; sleep 0.15; }
 
 screenshot() { import -window root "$SHOTS/$1.png"; }
+# A pixel of the window as it is now, "r,g,b", in window coordinates.
+shot_pixel() { screenshot .now && pixel .now "$1" "$2"; }
 
 # The colour of a pixel of a screenshot, in window coordinates, as "r,g,b".
 pixel() {

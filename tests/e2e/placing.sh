@@ -24,9 +24,10 @@ screenshot placing
 # is taken right after the drop, while the line glows.
 click_at 37 247
 move_to 633 73
-xdotool mousemove --window "$WINDOW" 630 70 click 1 keydown s sleep 0.1 keyup s
-sleep 0.5
-log_has "realized first Jare" || fail "the first line was not noticed"
+xdotool mousemove --window "$WINDOW" 630 70 click 1 keydown s
+wait_log "realized first Jare" 1
+wait_for "screenshot while s was held" 100 test -s "$WORK/mainscreenshot.bmp"
+xdotool keyup --window "$WINDOW" s
 [ "$(grep -c "Moving pawn" "$WORK/log.txt")" = 5 ] || fail "five pieces should have been put down"
 [ -f "$WORK/mainscreenshot.bmp" ] || fail "no screenshot while s was held"
 convert "$WORK/mainscreenshot.bmp" "$SHOTS/flash.png"
@@ -37,8 +38,9 @@ board=$(pixel placing 410 90)
   fail "point 1 does not glow ($glow against the board's $board)"
 
 close_window
+question_shown() { [ "$(shot_pixel 202 200)" = "0,0,0" ]; }
+wait_for "dialog frame" 100 question_shown
 screenshot question
-[ "$(pixel question 202 200)" = "0,0,0" ] || fail "no dialog frame"
 click_at 400 365             # Yes
 code=$(wait_for_exit)
 [ "$code" = 0 ] || fail "exit code $code"

@@ -30,12 +30,9 @@ start_display
 start_game
 started=$(date +%s)
 press r
-sleep 1
+wait_log "Ok Sent was ok" 1
 screenshot reporting          # the game's window while the report waits
-for _ in $(seq 300); do
-  log_has "Receive error" && break
-  sleep 0.1
-done
+wait_log "Receive error" 1
 took=$(( $(date +%s) - started ))
 log_has "Opening HTTP connection to localhost" || fail "no report was started"
 log_has "Ok Sent was ok" || fail "the request did not reach the collector"
