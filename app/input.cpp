@@ -77,6 +77,7 @@ void forceReport() {
     informNOVL([] {
         render(gamescreen, minigamescreen, screen);
         SDL_PumpEvents();
+        return true;
     });
     setLogLevelFromDebug();
 }

@@ -209,6 +209,7 @@ bool vittoria(SDL_Surface* target, char* winnerName) {
         drawGameOver(dialog, winnerLine, rockets, baseline);
         burstWhereRocketsMeet(dialog, rockets, baseline);
         SDL_PumpEvents();
+        return true;
     });
     for (;;) {
         Uint32 frameStart = SDL_GetTicks();
