@@ -109,6 +109,7 @@ void mainLoopPass() {
     followTheGame();
     logEndgameBuild();
     quitOnTermination();
+    forgetEndedGame();
     saveScreenshotWhileHeld();
     paceFrame(start);
 }

@@ -19,6 +19,10 @@ void onTermination(int) {
     terminationRequested = 1;
 }
 
+// The save this copy wrote or resumed, as formatSavedGame wrote it; empty
+// when it has none.
+std::string ownSave;
+
 // A position saved when the blocked player's question was answered No has
 // the blocked player to act: the mover is asked again, as at the end of the
 // mover's turn.
@@ -77,19 +81,32 @@ void resumeSavedGame(const SavedGame& game) {
 void offerSavedGame() {
     const std::string path = savedGamePath();
     SavedGame game;
-    if (!readSavedGame(path, game)) return;
+    const SaveReading reading = readSavedGame(path, game);
+    if (reading == SaveReading::Unreadable) putSaveAside(path);
+    if (reading != SaveReading::Read) return;
     renderPacedFrame();
-    if (yesno(screen, "", "Resume the unfinished game?"))
+    if (yesno(screen, "", "Resume the unfinished game?")) {
         resumeSavedGame(game);
-    else
-        removeSavedGame(path);
+        ownSave = formatSavedGame(game);
+    } else {
+        removeSavedGameHolding(path, formatSavedGame(game));
+    }
+}
+
+void forgetEndedGame() {
+    if (ownSave.empty() || gameUnderWay()) return;
+    removeSavedGameHolding(savedGamePath(), ownSave);
+    ownSave.clear();
 }
 
 void keepUnfinishedGame() {
-    const std::string path = savedGamePath();
     if (!gameUnderWay()) {
-        removeSavedGame(path);
+        forgetEndedGame();
         return;
     }
-    if (writeSavedGame(path, saveOfLiveGame())) ILog.log(3, "The unfinished game is saved in %s", path.c_str());
+    const std::string path = savedGamePath();
+    const SavedGame game = saveOfLiveGame();
+    if (!writeSavedGame(path, game)) return;
+    ownSave = formatSavedGame(game);
+    ILog.log(3, "The unfinished game is saved in %s", path.c_str());
 }

@@ -1,6 +1,7 @@
 // A game that outlives the program: saved at every way out of a game,
-// offered at the next start, resumed in every phase exactly as it was left
-// (the flow then goes on as after a normal turn), refused when damaged.
+// offered at the next start, resumed in
+// every phase exactly as it was left (the flow then goes on as after a
+// normal turn), put aside when damaged, removed only by its own copy.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -16,6 +17,7 @@
 #include "rules/flow.h"
 #include "rules/history.h"
 #include "rules/queries.h"
+#include "rules/savefile.h"
 #include "sprites/dialogs.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
@@ -145,7 +147,7 @@ TEST_F(Resume, EveryWayOutOfAGameSavesIt) {
         playSession();
         EXPECT_TRUE(quit) << way;
         SavedGame saved;
-        ASSERT_TRUE(readSavedGame("zelk.save", saved)) << way;
+        ASSERT_EQ(readSavedGame("zelk.save", saved), SaveReading::Read) << way << logText();
         EXPECT_TRUE(saved.now.samePosition(left)) << way;
         quit = false;
         resetall();
@@ -211,12 +213,70 @@ TEST_F(Resume, NoOrAFinishedGameLeavesNoSaveAndADamagedOneIsNotOffered) {
     keepUnfinishedGame();
     EXPECT_FALSE(fileExists("zelk.save")) << "no game on: the old save goes";
 
-    writeFile("zelk.save", "zelk save 1\nkinds 0 0\nlevel 9\n");
+    const std::string damaged = "zelk save 1\nkinds 0 0\nlevel 9\n";
+    writeFile("zelk.save", damaged);
     DialogScript::install({true});
     offerSavedGame();
     EXPECT_EQ(DialogScript::questionsAsked(), 0);
     EXPECT_EQ(state, STATE_STARTING);
     EXPECT_EQ(occurrences(logText(), "Saved game zelk.save refused: "), 1);
+    keepUnfinishedGame();
+    EXPECT_EQ(readFile("zelk.save.unreadable"), damaged) << "put aside, out of the next save's way";
+    EXPECT_EQ(occurrences(logText(), "kept as zelk.save.unreadable"), 1);
+}
+
+// Copy B ends on the start screen while copy A's game waits in the save;
+// a copy removes a save only when it wrote it or resumed it, and the game
+// has ended, and only while the file still holds that game.
+TEST_F(Resume, OnlyTheCopyThatWroteOrResumedTheSaveRemovesIt) {
+    start();
+    places(0);
+    const SavedGame first = saveOfLiveGame();
+    places(4);
+    const SavedGame second = saveOfLiveGame();
+    resetall();
+    ASSERT_TRUE(writeSavedGame("zelk.save", first));  // another copy's
+    keepUnfinishedGame();
+    EXPECT_EQ(readFile("zelk.save"), formatSavedGame(first)) << "not this copy's";
+
+    DialogScript::install({true});
+    offerSavedGame();
+    ASSERT_EQ(state, STATE_PLAYING);
+    ASSERT_TRUE(writeSavedGame("zelk.save", second));  // another copy saved since
+    resetall();
+    mainLoopPass();
+    EXPECT_TRUE(fileExists("zelk.save")) << "the file no longer holds this copy's game";
+
+    offerSavedGame();
+    ASSERT_EQ(state, STATE_PLAYING);
+    mainLoopPass();
+    EXPECT_TRUE(fileExists("zelk.save")) << "the resumed game goes on";
+    resetall();
+    mainLoopPass();
+    EXPECT_FALSE(fileExists("zelk.save")) << "the resumed game has ended";
+}
+
+TEST_F(Resume, AGamePastTheClockLimitAndTheHistoryCapIsSavedAndResumed) {
+    start();
+    places(0), places(4);
+    // A long game: more turns than the save keeps.
+    std::vector<GameSnapshot> longer(SAVE_HISTORY_LIMIT + 50, gameHistory.entries().front());
+    longer.insert(longer.end(), gameHistory.entries().begin(), gameHistory.entries().end());
+    ASSERT_TRUE(gameHistory.replace(longer, static_cast<int>(longer.size()) - 1));
+    places(8);
+    const GameSnapshot left = captureGame();
+    timerOne.startFrom(SAVE_CLOCK_LIMIT + 60000);  // the turn has lasted over a week
+    keepUnfinishedGame();
+    resetall();
+    gameHistory.clear();
+    DialogScript::install({true});
+    offerSavedGame();
+    ASSERT_EQ(state, STATE_PLAYING) << logText();
+    EXPECT_TRUE(captureGame().samePosition(left));
+    EXPECT_EQ(gameHistory.entries().size(), SAVE_HISTORY_LIMIT);
+    EXPECT_GE(timerOne.getTime(), SAVE_CLOCK_LIMIT);
+    releaseKeyNow(SDLK_u);
+    EXPECT_EQ(playerOne->pawnsOnBoard, 1) << "the newest turns can still be taken back";
 }
 
 TEST_F(Resume, TheKeyboardStateOverAGameStillSavesIt) {
