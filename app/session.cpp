@@ -1,9 +1,8 @@
 #include "app/session.h"
 
-#include <csignal>
-
 #include "app/globals.h"
 #include "app/render.h"
+#include "app/termination.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/history.h"
@@ -12,12 +11,6 @@
 #include "sprites/player.h"
 
 namespace {
-
-volatile sig_atomic_t terminationRequested = 0;
-
-void onTermination(int) {
-    terminationRequested = 1;
-}
 
 // The save this copy wrote or resumed, as formatSavedGame wrote it; empty
 // when it has none.
@@ -40,15 +33,8 @@ void askAgainIfBlocked() {
 
 }  // namespace
 
-void installTerminationHandler() {
-    struct sigaction action = {};
-    action.sa_handler = onTermination;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-}
-
 void quitOnTermination() {
-    if (!terminationRequested || quit) return;
+    if (!terminationRequested() || quit) return;
     ILog.log(1, "Terminated: the game is kept for the next start");
     quit = true;
 }
@@ -85,7 +71,10 @@ void offerSavedGame() {
     if (reading == SaveReading::Unreadable) putSaveAside(path);
     if (reading != SaveReading::Read) return;
     renderPacedFrame();
-    if (yesno(screen, "", "Resume the unfinished game?")) {
+    const bool resume = yesno(screen, "", "Resume the unfinished game?");
+    // Ended before an answer: the save waits for the next start.
+    if (terminationRequested()) return;
+    if (resume) {
         resumeSavedGame(game);
         ownSave = formatSavedGame(game);
     } else {

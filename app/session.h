@@ -6,9 +6,8 @@
 
 #include "rules/savefile.h"
 
-// SIGTERM only raises a flag; the main loop sees it and quits (saving).
-void installTerminationHandler();
-// Once a main loop pass: quits when the flag is up.
+// Once a main loop pass: quits when SIGTERM or SIGINT came
+// (app/termination.h).
 void quitOnTermination();
 
 // The save belongs to the copy that wrote it or resumed it, which alone

@@ -1,16 +1,19 @@
 // A game that outlives the program: saved at every way out of a game,
-// offered at the next start, resumed in
+// SIGTERM in a modal screen included, offered at the next start, resumed in
 // every phase exactly as it was left (the flow then goes on as after a
 // normal turn), put aside when damaged, removed only by its own copy.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <thread>
 
 #include "app/globals.h"
 #include "app/mainloop.h"
 #include "app/pacing.h"
 #include "app/playaids.h"
 #include "app/session.h"
+#include "app/termination.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/cell.h"
@@ -18,6 +21,7 @@
 #include "rules/history.h"
 #include "rules/queries.h"
 #include "rules/savefile.h"
+#include "sprites/about.h"
 #include "sprites/dialogs.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
@@ -288,3 +292,72 @@ TEST_F(Resume, TheKeyboardStateOverAGameStillSavesIt) {
     keepUnfinishedGame();
     EXPECT_TRUE(fileExists("zelk.save"));
 }
+
+namespace {
+
+enum class Modal { QuitQuestion, ResetQuestion, SettingsScreen, EndScreen, ResumeQuestion };
+
+class TerminatedIn : public Resume, public testing::WithParamInterface<Modal> {};
+
+void clickOn(Entity* button) {
+    queueClick(button->getX() + 10, button->getY() + 10);
+}
+
+}  // namespace
+
+// The real screens, not the scripted answers: each looks at the flag and
+// closes without an answer, so the main loop quits and the game is saved.
+TEST_P(TerminatedIn, TheScreenClosesAndTheGameIsSaved) {
+    start();
+    places(0), places(4);
+    const GameSnapshot left = captureGame();
+    std::string offered;
+    if (GetParam() == Modal::ResumeQuestion) {
+        keepUnfinishedGame();
+        offered = readFile("zelk.save");
+        resetall();
+    }
+    DialogScript::remove();
+    installTerminationHandler();
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point signalled;
+    // Ctrl-C's SIGINT for one screen, the session's SIGTERM for the others.
+    const int signalNumber = GetParam() == Modal::ResetQuestion ? SIGINT : SIGTERM;
+    std::thread system([&signalled, signalNumber] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        signalled = Clock::now();
+        kill(getpid(), signalNumber);
+    });
+    switch (GetParam()) {
+        case Modal::QuitQuestion: {
+            SDL_Event close = {};
+            close.type = SDL_QUIT;
+            SDL_PushEvent(&close);
+            break;
+        }
+        case Modal::ResetQuestion: clickOn(ebut_existthegame); break;
+        case Modal::SettingsScreen: clickOn(ebut_readgamerules); break;
+        case Modal::EndScreen: EXPECT_FALSE(vittoria(screen, playerTwo->name)); break;
+        case Modal::ResumeQuestion: offerSavedGame(); break;
+    }
+    runMainLoop();
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - signalled);
+    system.join();
+    RecordProperty("millisecondsAfterTheSignal", static_cast<int>(took.count()));
+    keepUnfinishedGame();
+    SavedGame saved;
+    if (GetParam() == Modal::EndScreen) {
+        EXPECT_EQ(state, STATE_STARTING);
+        EXPECT_FALSE(fileExists("zelk.save")) << "a finished game is not saved";
+    } else if (GetParam() == Modal::ResumeQuestion) {
+        EXPECT_EQ(state, STATE_STARTING) << "not resumed";
+        EXPECT_EQ(readFile("zelk.save"), offered) << "kept for the next start";
+    } else {
+        ASSERT_EQ(readSavedGame("zelk.save", saved), SaveReading::Read);
+        EXPECT_TRUE(saved.now.samePosition(left)) << "neither reset nor changed";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModalScreen, TerminatedIn,
+                         testing::Values(Modal::QuitQuestion, Modal::ResetQuestion, Modal::SettingsScreen,
+                                         Modal::EndScreen, Modal::ResumeQuestion));
