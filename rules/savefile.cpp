@@ -17,6 +17,8 @@
 namespace {
 
 const char* const firstLine = "zelk save 1";
+// The game's record for the upload: a handful of numbers, but every `r`
+// (a report asked for in mid-game) adds a board's worth to it.
 const size_t recordLimit = 64;
 const int playerStatesKept[] = {0, 3, 4};         // CHOOSING, HITTING, WAITING
 
@@ -24,7 +26,7 @@ void writeSnapshot(std::ostream& out, const GameSnapshot& s) {
     out << s.gamePhase << ' ' << s.whoseFirstJare << ' ' << (s.safemovement ? 1 : 0) << ' ' << s.toAct;
     for (const PlayerSnapshot& player : s.players)
         out << ' ' << player.pawnsOnBoard << ' ' << (player.openedTheGame ? 1 : 0) << ' ' << player.state;
-    out << ' ' << std::min(s.clockMilliseconds, SAVE_CLOCK_LIMIT) << " r" << s.record;
+    out << ' ' << std::min(s.clockMilliseconds, SAVE_CLOCK_LIMIT) << " r" << s.record.substr(0, recordLimit);
     for (int piece : s.pieces) out << ' ' << piece;
     out << '\n';
 }
@@ -207,7 +209,7 @@ void putSaveAside(const std::string& path) {
         struct stat info;
         if (lstat(aside.c_str(), &info) == 0 || errno != ENOENT) continue;
         if (rename(path.c_str(), aside.c_str()) == 0) {
-            ILog.log(0, "Saved game %s kept as %s: the next save would replace it", path.c_str(), aside.c_str());
+            ILog.log(0, "Saved game %s put aside as %s, out of the next save's way", path.c_str(), aside.c_str());
         } else {
             ILog.log(0, "ERROR renaming file %s: %s; it is left as it is", path.c_str(), strerror(errno));
         }

@@ -24,9 +24,9 @@ const size_t SAVE_FILE_LIMIT = 1 << 20;
 const size_t SAVE_HISTORY_LIMIT = 4000;
 const unsigned SAVE_CLOCK_LIMIT = 1000u * 60 * 60 * 24 * 7;  // a week
 
-// Whatever is formatted parses: the clock stops at SAVE_CLOCK_LIMIT, and of
-// a longer history the oldest entries are left out (the newest ones when
-// the game stands that far back in it).
+// Whatever is formatted parses: the clock stops at SAVE_CLOCK_LIMIT, a
+// record for the upload is cut at 64 characters, and of a longer history
+// the oldest entries are left out (up to where the game stands in it).
 std::string formatSavedGame(const SavedGame& game);
 // False, with the reason in `why`, for anything but a well-formed save of
 // this version describing positions the game can go on from.

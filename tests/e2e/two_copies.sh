@@ -74,6 +74,6 @@ code=$(wait_for_exit)
 [ "$code" = 0 ] || fail "exit code $code"
 [ "$(cat "$WORK/zelk.save.unreadable" 2>/dev/null)" = "$(printf 'zelk save 9\nfrom a newer version')" ] ||
   fail "the unreadable save was not kept aside"
-log_has "kept as $WORK/zelk.save.unreadable" || log_has "kept as zelk.save.unreadable" ||
+log_has "put aside as zelk.save.unreadable" ||
   fail "putting the save aside is not in the log"
 echo "ok: two copies leave one whole zelk.conf, and neither removes the other's saved game"
