@@ -1,6 +1,6 @@
 // A game outlives the program: ended in the middle of a game (q, Escape,
-// the window closed, the blocked player's question answered No, SIGTERM),
-// the program saves it with its take-back history; at the next start the
+// the window closed, the blocked player's question answered No, SIGTERM or
+// SIGINT whatever screen is open), the program saves it with its take-back history; at the next start the
 // start screen offers to resume it. A finished game leaves no save.
 #pragma once
 
