@@ -17,6 +17,7 @@
 #include "app/resources.h"
 #include "app/resourcetree.h"
 #include "app/session.h"
+#include "app/termination.h"
 #include "app/unattended.h"
 #include "bot/endgames.h"
 #include "bot/stronglevels.h"
@@ -109,6 +110,7 @@ void mainLoopPass() {
     followTheGame();
     logEndgameBuild();
     quitOnTermination();
+    forgetEndedGame();
     saveScreenshotWhileHeld();
     paceFrame(start);
 }
@@ -118,7 +120,6 @@ void runMainLoop() {
 }
 
 void playSession() {
-    installTerminationHandler();
     engine::allowEndgameBuild();
     offerSavedGame();
     runMainLoop();
@@ -143,6 +144,7 @@ int shutDown() {
 
 int zelkMain(int, char**) {
     enterResourceTree();
+    installTerminationHandler();
     int failure = startUp();
     if (failure) return failure;
     if (unattendedRequested())
