@@ -1,5 +1,6 @@
 #include "records/gamerecord.h"
 
+#include <algorithm>
 #include <cctype>
 #include <ctime>
 #include <sstream>
@@ -57,11 +58,15 @@ bool isDate(const std::string& text) {
     return true;
 }
 
+// The value as the reader takes it: control characters become blanks, and
+// a value past the limit is cut at the start of a character.
 std::string quoted(const std::string& value) {
+    size_t length = std::min(value.size(), valueLimit);
+    while (length < value.size() && length > 0 && (static_cast<unsigned char>(value[length]) & 0xC0) == 0x80) --length;
     std::string text = "\"";
-    for (char c : value) {
+    for (char c : value.substr(0, length)) {
         if (c == '"' || c == '\\') text += '\\';
-        text += c;
+        text += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
     }
     return text + "\"";
 }

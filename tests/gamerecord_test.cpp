@@ -37,7 +37,7 @@ TEST(GameRecord, RandomGamesWrittenAndReadBackAreTheSameGames) {
     for (unsigned seed = 1; seed <= 30; ++seed) {
         const records::GameReplay played = randomGame(seed, static_cast<uint8_t>(seed % 3), seed % 5 ? 4000 : 60);
         GameRecord written = recordOf(played), read;
-        written.players[0].name = "A \"quoted\" \\ name";
+        written.players[0].name = "A \"quoted\"\t\\ name" + std::string(300, 'n');
         written.players[1].level = LEVEL_NOVICE;
         const std::string text = formatRecord(written);
         RecordError error;
