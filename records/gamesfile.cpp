@@ -47,8 +47,10 @@ bool readWhole(const std::string& path, std::string& text, std::string& why) {
     const char* refusal = nullptr;
     FILE* file = openPlainFile(path.c_str(), &refusal);
     if (!file) return why = refusal ? refusal : strerror(errno), false;
-    text.assign(RECORDS_FILE_LIMIT + 1, '\0');
-    text.resize(fread(&text[0], 1, text.size(), file));
+    text.clear();
+    char block[65536];
+    size_t got;
+    while (text.size() <= RECORDS_FILE_LIMIT && (got = fread(block, 1, sizeof block, file)) > 0) text.append(block, got);
     const bool failed = ferror(file);
     fclose(file);
     if (failed) return why = "unreadable", false;
