@@ -17,6 +17,7 @@
 #include "app/render.h"
 #include "app/resources.h"
 #include "app/session.h"
+#include "app/termination.h"
 #include "bot/endgames.h"
 #include "bot/stronglevels.h"
 #include "rules/computerturn.h"
@@ -109,6 +110,7 @@ void mainLoopPass() {
     }
     logEndgameBuild();
     quitOnTermination();
+    forgetEndedGame();
     saveScreenshotWhileHeld();
     paceFrame(start);
 }
@@ -118,7 +120,6 @@ void runMainLoop() {
 }
 
 void playSession() {
-    installTerminationHandler();
     engine::allowEndgameBuild();
     offerSavedGame();
     runMainLoop();
