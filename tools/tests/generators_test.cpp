@@ -1,6 +1,6 @@
-// The generators' building blocks: masks and blur, the white-key finish,
-// the PNG writer, the oscillators and filters, and the Extended Module
-// encoding (packing, deltas, tuning).
+// The generators' building blocks: masks, the white-key finish, the PNG
+// writer, the oscillators and fades, and the Extended Module's packing,
+// tuning and song (the module as a whole is played by assets_test).
 #include <gtest/gtest.h>
 
 #include "canvas.hpp"
@@ -38,18 +38,6 @@ TEST(Masks, CoverageMatchesTheShapesArea) {
     EXPECT_FLOAT_EQ(disc.get(2, 2), 0.0f);
     EXPECT_GT(disc.get(52, 32), 0.0f);
     EXPECT_LT(disc.get(52, 32), 1.0f);
-}
-
-TEST(Masks, BlurSpreadsWithoutLosingCoverageAndShiftMoves) {
-    art::Mask dot = art::circleMask(60, 60, 30, 30, 6);
-    art::Mask soft = art::blurred(dot, 3);
-    EXPECT_NEAR(total(soft), total(dot), 0.5f);
-    EXPECT_LT(soft.get(30, 30), dot.get(30, 30));
-    EXPECT_GT(soft.get(30, 39), dot.get(30, 39));
-    art::Mask moved = art::shifted(dot, 5, -3);
-    EXPECT_FLOAT_EQ(moved.get(35, 27), dot.get(30, 30));
-    EXPECT_FLOAT_EQ(art::subtracted(dot, dot).get(30, 30), 0.0f);
-    EXPECT_FLOAT_EQ(art::united(dot, moved).get(35, 27), 1.0f);
 }
 
 TEST(WhiteKey, FinishLeavesOnlyKeyOrNonWhiteOpaquePixels) {
@@ -146,21 +134,6 @@ TEST(Dsp, FadesSilenceBothEndsAndNormaliseSetsThePeak) {
     EXPECT_EQ(pcm[2], 16384);
 }
 
-TEST(Dsp, FiltersPassTheirBandAndStopTheRest) {
-    auto gainAt = [](double f, void (*filter)(snd::Signal&, double), double cutoff) {
-        snd::Signal s(44100);
-        for (size_t i = 0; i < s.size(); ++i) s[i] = float(std::sin(2 * snd::kPi * f * double(i) / snd::kRate));
-        filter(s, cutoff);
-        float peak = 0;
-        for (size_t i = 22050; i < s.size(); ++i) peak = std::max(peak, std::fabs(s[i]));
-        return peak;
-    };
-    EXPECT_GT(gainAt(100, snd::lowPass, 2000), 0.95f);
-    EXPECT_LT(gainAt(10000, snd::lowPass, 500), 0.1f);
-    EXPECT_GT(gainAt(8000, snd::highPass, 200), 0.95f);
-    EXPECT_LT(gainAt(50, snd::highPass, 2000), 0.05f);
-}
-
 // ------------------------------------------------------------ Extended Module
 
 TEST(Xm, PatternsPackTheWayTrackersReadThem) {
@@ -171,18 +144,6 @@ TEST(Xm, PatternsPackTheWayTrackersReadThem) {
     snd::Bytes packed = snd::xm::packPattern(p);
     const std::vector<uint8_t> expected = {49, 1, 0x50, 0x0C, 0x20, 0x83, 61, 2, 0x81, 97, 0x80};
     EXPECT_EQ(packed.data(), expected);
-}
-
-TEST(Xm, DeltasWrapAndSumBackToTheSamples) {
-    const std::vector<int16_t> samples = {0, 100, -32768, 32767, -1, 5};
-    std::vector<int16_t> deltas = snd::xm::deltaEncode(samples);
-    EXPECT_EQ(deltas[0], 0);
-    EXPECT_EQ(deltas[1], 100);
-    int16_t sum = 0;
-    for (size_t i = 0; i < deltas.size(); ++i) {
-        sum = int16_t(uint16_t(sum) + uint16_t(deltas[i]));
-        EXPECT_EQ(sum, samples[i]);
-    }
 }
 
 // Playback rate of note C-4 for a tuned sample, with FT2's linear table.
@@ -202,46 +163,6 @@ TEST(Xm, TuningMakesNoteC4PlayMiddleC) {
     EXPECT_EQ(snd::noteNumber("F#5"), 67);
     EXPECT_EQ(snd::noteNumber("C-0"), 1);
     EXPECT_THROW(snd::noteNumber("H-4"), std::invalid_argument);
-}
-
-TEST(Xm, HeaderAndInstrumentLayout) {
-    snd::xm::Module m;
-    m.name = "test";
-    m.channels = 2;
-    m.order = {0, 0};
-    m.patterns.emplace_back(4, 2);
-    snd::xm::Instrument ins;
-    ins.name = "one";
-    ins.sample.data = {0, 1, 2, 3};
-    ins.sample.loop = snd::xm::Loop::Forward;
-    ins.sample.loopStart = 1;
-    ins.sample.loopLength = 2;
-    ins.volumeEnvelope = {{{0, 64}, {10, 32}}, 1};
-    m.instruments.push_back(ins);
-    const snd::Bytes encoded = snd::xm::encode(m);
-    const std::vector<uint8_t>& d = encoded.data();
-
-    const size_t patternAt = 60 + 276, instrumentAt = patternAt + 9 + 8;  // 8 empty cells, a byte each
-    const size_t sampleAt = instrumentAt + 263, dataAt = sampleAt + 40;
-    ASSERT_EQ(d.size(), dataAt + 8);
-    EXPECT_EQ(d[64], 2);  // song length
-    EXPECT_EQ(d[68], 2);  // channels
-    EXPECT_EQ(d[patternAt + 5], 4);
-    EXPECT_EQ(d[instrumentAt], 263 & 0xFF);
-    EXPECT_EQ(d[instrumentAt + 1], 263 >> 8);
-    EXPECT_EQ(d[instrumentAt + 27], 1);           // one sample
-    EXPECT_EQ(d[instrumentAt + 225], 2);          // volume envelope points
-    EXPECT_EQ(d[instrumentAt + 227], 1);          // sustain point
-    EXPECT_EQ(d[instrumentAt + 233], 1 | 2);      // envelope on, with sustain
-    EXPECT_EQ(d[sampleAt], 8);                    // length in bytes
-    EXPECT_EQ(d[sampleAt + 4], 2);                // loop start in bytes
-    EXPECT_EQ(d[sampleAt + 8], 4);                // loop length in bytes
-    EXPECT_EQ(d[sampleAt + 14], 0x11);            // forward loop, 16-bit
-    EXPECT_EQ(d[dataAt + 2], 1);                  // deltas
-    EXPECT_EQ(d[dataAt + 4], 1);
-
-    m.order = {3};
-    EXPECT_THROW(snd::xm::encode(m), std::invalid_argument);
 }
 
 TEST(Xm, TheSongIsALoopOfFullPatterns) {
