@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "bot/endgames.h"
+#include "bot/evaluate.h"
 #include "bot/game.h"
+#include "bot/search.h"
 #include "bot/stronglevels.h"
 #include "support/position.h"
 #include "support/snapshot.h"
@@ -106,4 +108,58 @@ TEST(ExpertThinking, DrawsFramesAndShowsThinkingOnlyWhileItSearches) {
     // The empty board keeps it searching to its limit, a frame every 16 ms.
     EXPECT_GE(thinkingFramesDrawn() - before, 2);
     EXPECT_EQ(currentPlayer->getState(), CHOOSING);
+}
+
+namespace {
+
+// A moving-phase position after the opening: player one's and player two's
+// points as bits, player one to act.
+engine::Position position(engine::Points one, engine::Points two) {
+    engine::Position position;
+    position.phase = engine::MOVING;
+    position.toPlace[0] = position.toPlace[1] = 0;
+    position.removalsDone = 3;
+    position.firstLineBy = 0;
+    position.pieces[0] = one;
+    position.pieces[1] = two;
+    engine::rehash(position);
+    return position;
+}
+
+// The depth alone limits these searches, so that they find the same on any
+// machine.
+engine::SearchLimits toDepth(int depth) {
+    engine::SearchLimits limits;
+    limits.softMilliseconds = limits.hardMilliseconds = 600000;
+    limits.maxDepth = depth;
+    return limits;
+}
+
+}  // namespace
+
+// A win met at the first depth (here through the endgame tables) may lie
+// beyond it: the search deepens on, and finds a nearer one.
+TEST(Search, DeepensPastAWinBeyondItsDepth) {
+    enterScratchDirectory();
+    ASSERT_NE(engine::endgameTables(), nullptr);
+    engine::Searcher searcher;
+    const engine::SearchResult result = searcher.search(position(0x4a3000, 0x840012), toDepth(3), {});
+    EXPECT_EQ(result.depth, 3);
+    EXPECT_EQ(result.score, engine::WIN_SCORE - 8);
+}
+
+// What the table holds of the replies next to the root was found blind to
+// the game's earlier positions: steering back into one is a draw now, and
+// the search, the table filled, plays another move.
+TEST(Search, ARepliesTableEntryDoesNotHideARepetition) {
+    enterScratchDirectory();
+    const engine::Position start = position(0x840c04, 0x430082);
+    engine::Searcher searcher;
+    const engine::SearchResult first = searcher.search(start, toDepth(4), {});
+    ASSERT_GE(first.principalLine.size(), 2u);
+    engine::Position earlier = start;
+    engine::play(earlier, first.principalLine[0]);
+    engine::play(earlier, first.principalLine[1]);
+    const engine::SearchResult again = searcher.search(start, toDepth(4), {engine::positionKey(earlier)});
+    EXPECT_NE(again.best, first.best) << engine::describe(first.best) << " leads back into an earlier position";
 }
