@@ -20,15 +20,13 @@ turn() {                     # a piece from home row $1 to the first free point 
   local row=$1; shift
   for point in "$@"; do
     taken "$point" && continue
-    local before; before=$(put_down)
+    local before; before=$(log_count "sound: put down")
     click_at 37 $(( 127 + 60 * row ))
     move_to $(( ${CENTRE_X[$point]} + 3 )) $(( ${CENTRE_Y[$point]} + 3 ))
     click_at "${CENTRE_X[$point]}" "${CENTRE_Y[$point]}"
-    for _ in $(seq 150); do  # the computer's answer, then its glide
-      [ "$(put_down)" -ge $(( before + 2 )) ] && { sleep 3; return 0; }
-      sleep 0.1
-    done
-    fail "the computer did not answer the placement on point $point"
+    # The person's piece put down, then the computer's, once it has landed.
+    wait_log "sound: put down" $(( before + 2 ))
+    return 0
   done
   fail "no free point among $*"
 }
@@ -37,7 +35,7 @@ turn 1 21 4 13 8
 turn 2 4 13 8 16
 screenshot three-turns
 press u
-log_has "Took back 2 placements" || fail "u did not take back the last turn"
+wait_log "Took back 2 placements" 1
 screenshot taken-back
 press q
 code=$(wait_for_exit)
@@ -48,22 +46,25 @@ grep -q "^zelk save 1" "$WORK/zelk.save" || fail "the save has no version line"
 start_game
 move_to 300 300              # the question is drawn at the first event
 move_to 310 310
+question_shown() { [ "$(shot_pixel 202 200)" = "0,0,0" ]; }
+wait_for "resume question" 100 question_shown
 screenshot resume-question
-[ "$(pixel resume-question 202 200)" = "0,0,0" ] || fail "no resume question"
 click_at 420 365             # Yes
-sleep 0.5
-log_has "Resumed the saved game" || fail "the game was not resumed"
+wait_log "Resumed the saved game" 1
 move_to 700 590              # the pointer away from the board
-screenshot resumed
-for point in $(seq 0 23); do
-  x=$(( ${CENTRE_X[$point]} + 14 )); y=$(( ${CENTRE_Y[$point]} + 14 ))
-  [ "$(pixel taken-back $x $y)" = "$(pixel resumed $x $y)" ] ||
-    fail "point $point differs between the position left and the one resumed"
-done
+# The position left, drawn again: every point as it was.
+same_points() {
+  screenshot resumed
+  for point in $(seq 0 23); do
+    x=$(( ${CENTRE_X[$point]} + 14 )); y=$(( ${CENTRE_Y[$point]} + 14 ))
+    [ "$(pixel taken-back $x $y)" = "$(pixel resumed $x $y)" ] || return 1
+  done
+}
+wait_for "the position left, on the board again" 100 same_points
 press v
 press h
-sleep 0.7                    # the advice thinks for up to half a second
-grep -qE "Hint: (winning|even|losing)" "$WORK/log.txt" || fail "h gave no advice"
+advice_given() { grep -qE "Hint: (winning|even|losing)" "$WORK/log.txt"; }
+wait_for "advice after h" 200 advice_given
 screenshot hint
 press q
 code=$(wait_for_exit)
