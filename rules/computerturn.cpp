@@ -17,6 +17,7 @@ using namespace flowsteps;
 namespace {
 
 Game* playerEngines[3] = {nullptr, nullptr, nullptr};
+Game* ownEngine = nullptr;  // `iGame` before the players had engines of their own
 bool heldTurnRunning = false;
 
 // The engine that decides for the player now to act.
@@ -142,6 +143,9 @@ void playHeldComputerTurn() {
 }
 
 void setPlayerEngines(Game* forPlayerOne, Game* forPlayerTwo) {
+    if (!playerEngines[1] && !playerEngines[2]) ownEngine = iGame;
     playerEngines[1] = forPlayerOne;
     playerEngines[2] = forPlayerTwo;
+    // The players' engines took turns as `iGame`: the one engine comes back.
+    if (!forPlayerOne && !forPlayerTwo) iGame = ownEngine;
 }

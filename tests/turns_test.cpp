@@ -45,7 +45,7 @@ protected:
     void TearDown() override {
         GameFlowTest::TearDown();
         setPlayerEngines(nullptr, nullptr);
-        iGame = ownEngine;
+        EXPECT_EQ(iGame, ownEngine) << "the one engine is back";
     }
 
     // Whether the status bars show a clock at the column of `x`: dark
