@@ -21,6 +21,7 @@
 #include "app/unattended.h"
 #include "bot/endgames.h"
 #include "bot/stronglevels.h"
+#include "settings/catalogue.h"
 #include "settings/config.h"
 #include "settings/log.h"
 #include "settings/message.h"
@@ -49,6 +50,7 @@ int startUp() {
     ILog.log(3, "Let us go!");
     IConfig.Init();
     IMessage.Init();
+    useLanguage(IConfig.language);
     state = STATE_STARTING;
     stateBeforeKeyboard = STATE_STARTING;
     quit = false;
