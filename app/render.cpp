@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/display.h"
 #include "app/fastdrawing.h"
 #include "app/globals.h"
 #include "app/pacing.h"
@@ -13,6 +14,7 @@
 #include "rules/cell.h"
 #include "settings/config.h"
 #include "settings/log.h"
+#include "sprites/framepointer.h"
 #include "sprites/glide.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
@@ -85,7 +87,7 @@ void renderGame(SDL_Surface* target) {
         renderMenuPlaying();
     if (debug) {
         int mx, my;
-        SDL_GetMouseState(&mx, &my);
+        framePointer(&mx, &my);
         std::string line = "x: " + std::to_string(mx) + " y: " + std::to_string(my);
         for (int i = 0; i < CELL_COUNT; ++i)
             if (en_cell[i] && en_cell[i]->selected())
@@ -141,7 +143,7 @@ void render(SDL_Surface*, SDL_Surface*, SDL_Surface* target) {
         for (Entity& sprite : OtherEntities) sprite.draw();
         drawPlayAids(target);
     }
-    SDL_UpdateRect(target, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    presentFrame();
 }
 
 bool boardIsAnimating() {
@@ -156,7 +158,7 @@ bool boardIsAnimating() {
 void showInfo(const char* info) {
     if (debug) {
         int mx, my;
-        SDL_GetMouseState(&mx, &my);
+        framePointer(&mx, &my);
         if (font) font->render(screen, mx, my, info, 255, 255, 255, 255);
     }
     ILog.log(3, "%s", info);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/display.h"
 #include "app/globals.h"
 #include "bot/game.h"
 #include "rules/board.h"
@@ -103,7 +104,7 @@ void UploadBarDisplay(int percent, SDL_Surface* dst, char* text) {
     }
     boxRGBA(dst, 200, 580, static_cast<Sint16>(574 + percent), 600, 255, 0, 0, 255);
     if (font) font->render(dst, 210, 582, text, 255, 255, 255, 255);
-    SDL_UpdateRect(dst, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    presentFrame();
 }
 
 void UploadBarDisplay(int percent, SDL_Surface* dst, const char* text) {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/display.h"
 #include "app/globals.h"
 #include "app/opener.h"
 #include "app/termination.h"
@@ -20,6 +21,7 @@
 #include "settings/message.h"
 #include "settings/userfiles.h"
 #include "sprites/entity.h"
+#include "sprites/framepointer.h"
 #include "sprites/offeredlevel.h"
 #include "sprites/player.h"
 
@@ -256,14 +258,14 @@ void AboutScreen::draw() {
     uploadNo.draw();
     if (debug) {
         int mx, my;
-        SDL_GetMouseState(&mx, &my);
+        framePointer(&mx, &my);
         std::string where = "x: " + std::to_string(mx) + " y: " + std::to_string(my);
         text(578, 506, where.c_str(), 255, 0, 255);
     }
     text(100, 342, playersLine.c_str(), 255, 0, 255);
     text(100, 426, levelLine.c_str(), 255, 0, 255);
     text(100, 490, uploadLine.c_str(), 255, 0, 255);
-    SDL_UpdateRect(screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    presentFrame();
 }
 
 void AboutScreen::makeKind(PlayerColumn& column, PlayerTypes kind) {
@@ -380,7 +382,7 @@ bool aboutZelk(SDL_Surface* target) {
             break;
         }
         SDL_Event event;
-        if (SDL_PollEvent(&event)) {
+        if (pollFrameEvent(event)) {
             about.draw();
             if (event.type == SDL_MOUSEBUTTONDOWN) about.click();
             continue;

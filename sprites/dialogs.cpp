@@ -6,11 +6,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/display.h"
 #include "app/globals.h"
 #include "app/pacing.h"
 #include "app/termination.h"
 #include "settings/userfiles.h"
 #include "sprites/entity.h"
+#include "sprites/framepointer.h"
 #include "upload/record.h"
 
 namespace {
@@ -38,7 +40,7 @@ struct DialogLayout {
     void drawDebugLine(int x) {
         if (!debug) return;
         int mx, my;
-        SDL_GetMouseState(&mx, &my);
+        framePointer(&mx, &my);
         std::string line = "x: " + std::to_string(mx) + " y: " + std::to_string(my);
         write(font, x, 110, line.c_str(), 255, 0, 255);
     }
@@ -47,7 +49,7 @@ struct DialogLayout {
         if (which && text) which->render(screen, x, y, text, r, g, b, 255);
     }
 
-    void show() { SDL_UpdateRect(screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT); }
+    void show() { presentFrame(); }
 
     SDL_Surface* screen;
     Entity panel, yes, no;
@@ -176,7 +178,7 @@ bool yesno(SDL_Surface* target, char* line1, char* line2) {
     // main loop then quits, saving the game.
     while (!terminationRequested()) {
         SDL_Event event;
-        if (!SDL_PollEvent(&event)) {
+        if (!pollFrameEvent(event)) {
             SDL_Delay(10);
             continue;
         }
@@ -222,7 +224,7 @@ bool vittoria(SDL_Surface* target, char* winnerName) {
         drawGameOver(dialog, winnerLine, rockets, baseline);
         burstWhereRocketsMeet(dialog, rockets, baseline);
         SDL_Event event;
-        while (SDL_PollEvent(&event)) {
+        while (pollFrameEvent(event)) {
             if (event.type != SDL_MOUSEBUTTONDOWN) continue;
             resetall();
             if (dialog.yes.selected() || dialog.no.selected()) {

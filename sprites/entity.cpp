@@ -5,6 +5,7 @@
 #include "app/fastdrawing.h"
 #include "rules/cell.h"
 #include "settings/log.h"
+#include "sprites/framepointer.h"
 
 namespace sprite_frames {
 
@@ -161,7 +162,7 @@ bool Entity::hits(Cell* c) {
 
 bool Entity::selected() {
     int mx, my;
-    SDL_GetMouseState(&mx, &my);
+    framePointer(&mx, &my);
     return getX() < mx && mx < getX() + getWidth() && getY() < my && my < getY() + getHeight();
 }
 
