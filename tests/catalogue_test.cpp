@@ -2,12 +2,23 @@
 // into a text, and what the game falls back to.
 #include <gtest/gtest.h>
 
+#include <dirent.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/textplaces.h"
+#include "bot/advice.h"
+#include "bot/game.h"
+#include "rules/flow.h"
 #include "settings/catalogue.h"
+#include "sprites/offeredlevel.h"
+#include "sprites/player.h"
 #include "support/testenv.h"
 
 namespace {
@@ -93,6 +104,116 @@ TEST(Catalogue, AnUnreadableLanguageLeavesEnglish) {
     useLanguage(1);
     EXPECT_EQ(tr("Yes"), "Yes");
     EXPECT_NE(logText().find("languages/ita/zelk.texts"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+Catalogue catalogueOf(const char* language) {
+    Catalogue catalogue;
+    catalogue.parse(readFile(std::string(ZELK_DATA_DIR) + "/" + catalogueFileOf(language)));
+    return catalogue;
+}
+
+// The "{1}", "{2}"... of a text, in order of number.
+std::set<std::string> marksOf(const std::string& text) {
+    static const std::regex mark("\\{[0-9]\\}");
+    std::set<std::string> marks;
+    for (std::sregex_iterator it(text.begin(), text.end(), mark), end; it != end; ++it) marks.insert(it->str());
+    return marks;
+}
+
+TEST(Catalogues, EveryLanguageHasEveryTextUnderItsPlace) {
+    const Catalogue english = catalogueOf("eng");
+    ASSERT_GT(english.entries().size(), 100u);
+    const std::vector<std::string> places = placeNames();
+    for (const CatalogueEntry& entry : english.entries())
+        EXPECT_TRUE(entry.place == "parts" || std::count(places.begin(), places.end(), entry.place))
+            << "no place " << entry.place;
+    for (const char* language : {"ita", "som"}) {
+        const Catalogue other = catalogueOf(language);
+        ASSERT_EQ(other.entries().size(), english.entries().size()) << language;
+        for (size_t i = 0; i < english.entries().size(); ++i) {
+            const CatalogueEntry &is = other.entries()[i], &was = english.entries()[i];
+            EXPECT_EQ(is.english + "@" + is.place, was.english + "@" + was.place) << language;
+            EXPECT_FALSE(is.text.empty()) << language << " " << was.english;
+            EXPECT_EQ(marksOf(is.text), marksOf(was.english)) << language << " " << was.english;
+        }
+    }
+}
+
+// A C++ literal's text: \" \\ \n and \xHH escapes.
+std::string unescaped(const std::string& literal) {
+    std::string text;
+    for (size_t i = 0; i < literal.size(); ++i) {
+        if (literal[i] != '\\' || i + 1 == literal.size()) {
+            text += literal[i];
+            continue;
+        }
+        const char next = literal[++i];
+        if (next == 'n' || next == 't') {
+            text += next == 'n' ? '\n' : '\t';
+        } else if (next == 'x' && i + 2 < literal.size()) {
+            text += static_cast<char>(std::stoi(literal.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            text += next;
+        }
+    }
+    return text;
+}
+
+// The texts the code hands to the screen: the literals of the calls that
+// take one, and of the named texts ("const char* refusal = ...").
+std::set<std::string> textsInTheSources() {
+    const std::string root = std::string(__FILE__).substr(0, std::string(__FILE__).rfind("/tests/"));
+    const std::regex carrier(
+        "\\b(tr|trf|setCaption|showMessage|setStatus|goTo|counted|yesno|UploadBarDisplay|write|text)\\(|"
+        "const char\\* (const )?\\w+ = \"");
+    const std::regex literal("\"((?:[^\"\\\\]|\\\\.)*)\"");
+    const std::vector<std::string> places = placeNames();
+    std::set<std::string> texts;
+    for (const char* directory : {"app", "sprites", "rules", "bot"}) {
+        DIR* listing = opendir((root + "/" + directory).c_str());
+        EXPECT_TRUE(listing) << directory;
+        while (dirent* file = listing ? readdir(listing) : nullptr) {
+            const std::string name = file->d_name;
+            if (name.size() < 4 || name.substr(name.size() - 4) != ".cpp") continue;
+            std::istringstream lines(readFile(root + "/" + directory + "/" + name));
+            for (std::string line; std::getline(lines, line);) {
+                if (!std::regex_search(line, carrier) || line.find("ILog") != std::string::npos) continue;
+                for (std::sregex_iterator it(line.begin(), line.end(), literal), end; it != end; ++it) {
+                    std::string text = unescaped((*it)[1]);
+                    if (text.find_first_not_of(' ') == std::string::npos || text.find('/') != std::string::npos ||
+                        std::regex_match(text, std::regex("[\\w.]+\\.(exe|png|html|ttf)")) ||
+                        std::count(places.begin(), places.end(), text))
+                        continue;
+                    texts.insert(text);
+                }
+            }
+        }
+        if (listing) closedir(listing);
+    }
+    return texts;
+}
+
+TEST(Catalogues, EveryTextTheGameShowsIsInTheEnglishList) {
+    std::set<std::string> shown = textsInTheSources();
+    ASSERT_GT(shown.size(), 60u);
+    for (const char* phase : gameCurrentPhases) shown.insert(phase);
+    for (const char* level : gameLevelNames) shown.insert(level);
+    for (int state = CHOOSING; state <= THINKING; ++state) shown.insert(playerStateText(state));
+    for (int score : {-100000, 0, 100000}) shown.insert(engine::judgementOf(score));
+    for (GameLevels level : {LEVEL_NOVICE, LEVEL_EXPERT}) shown.insert(offeredLevel(level).notice);
+    // Named texts that are no words to the player: versions, a variable, a
+    // file's mark, a log line, the mark of a text cut short, and the
+    // window's caption, which names the program in every language.
+    for (const char* notShown : {"1.0", "1.0_R02", "ZELK_UNATTENDED", "zelk save 1", "\xE2\x80\xA6",
+                                 "\tOpps! this should never had happen\n", "Zelk - a somali game"})
+        EXPECT_EQ(shown.erase(notShown), 1u) << notShown;
+    const Catalogue english = catalogueOf("eng");
+    for (const std::string& text : shown) EXPECT_TRUE(english.find(text)) << "not in the English list: \"" << text << "\"";
 }
 
 }  // namespace
