@@ -65,11 +65,15 @@ bool setMode(bool fullScreen) {
 }
 
 void showFrameAgain() {
-    display.scaler.forget();
+    forgetShownFrame();
     presentFrame();
 }
 
 }  // namespace
+
+void forgetShownFrame() {
+    display.scaler.forget();
+}
 
 SDL_Surface* openDisplay() {
     if (const SDL_VideoInfo* info = SDL_GetVideoInfo()) {

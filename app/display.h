@@ -17,6 +17,8 @@ void closeDisplay();
 // Shows the frame in the window: whole at 800 x 600, otherwise what changed
 // since it was last shown.
 void presentFrame();
+// The next presentFrame() draws the whole window again.
+void forgetShownFrame();
 
 // The next event for the game, or false when none waits. The window's own
 // (a new size, an uncovered window, F11) are dealt with here; the pointer's
