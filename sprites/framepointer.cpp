@@ -59,26 +59,14 @@ Uint8 framePointer(int* x, int* y) {
 }
 
 void mapEventToFrame(SDL_Event& event) {
-    int x, y;
-    switch (event.type) {
-        case SDL_MOUSEMOTION:
-            x = event.motion.x;
-            y = event.motion.y;
-            windowToFrame(x, y);
-            // Outside the frame a pointer is at its edge, as SDL keeps it
-            // inside a window.
-            event.motion.x = clampedCoordinate(x);
-            event.motion.y = clampedCoordinate(y);
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP:
-            x = event.button.x;
-            y = event.button.y;
-            windowToFrame(x, y);
-            event.button.x = clampedCoordinate(x);
-            event.button.y = clampedCoordinate(y);
-            break;
-        default:
-            break;
-    }
+    // Outside the frame a pointer is at its edge, as SDL keeps it inside a
+    // window.
+    const auto map = [](Uint16& x, Uint16& y) {
+        int frameX = x, frameY = y;
+        windowToFrame(frameX, frameY);
+        x = clampedCoordinate(frameX);
+        y = clampedCoordinate(frameY);
+    };
+    if (event.type == SDL_MOUSEMOTION) map(event.motion.x, event.motion.y);
+    if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP) map(event.button.x, event.button.y);
 }
