@@ -4,7 +4,6 @@
 // statuses and questions.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -70,14 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
                     FitCase{"Centred", "Exit", {230, 551, 61, 16, 11, ALIGN_CENTRE}, 1, false, false},
                     FitCase{"RightAligned", "No", {421, 470, 65, 20, 13, ALIGN_RIGHT}, 1, false, false}),
     [](const testing::TestParamInfo<FitCase>& info) { return std::string(info.param.name); });
-
-TEST_F(TextFitting, CentredAndRightAlignedTextsLieAgainstTheirSides) {
-    const TextBox box = {100, 0, 200, 20, 13, ALIGN_CENTRE};
-    const TextLayout centred = layoutText("Exit", box);
-    EXPECT_LE(std::abs((centred.extent.x - box.x) - (box.x + box.width - centred.extent.x - centred.extent.w)), 1);
-    const TextLayout right = layoutText("Exit", {100, 0, 200, 20, 13, ALIGN_RIGHT});
-    EXPECT_EQ(right.extent.x + right.extent.w, 300);
-}
 
 // The values a text's marks are filled with: the longest the game gives.
 std::vector<std::vector<std::string>> samplesOf(const std::string& english) {
