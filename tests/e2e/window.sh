@@ -2,7 +2,8 @@
 # xdotool, the frame shows scaled between black bars and two people place
 # pieces by clicks at the scaled places; F11 fills the screen and a click
 # there places the next one; the next start opens full screen; the language
-# set to Somali on the settings screen applies at once and is kept.
+# set to Somali on the settings screen applies at once (a game and a wrong
+# click's status in Somali) and is kept.
 # ZELK_E2E_SHOTS=dir keeps the screenshots.
 source "$(dirname "$0")/lib.sh"
 
@@ -91,6 +92,11 @@ click_frame 340 536
 sleep 0.3
 screenshot "22-somali-settings"
 click_frame 690 536          # "Exit"
+click_frame 260 536          # a game
+place 37 127 150 70          # player one: point 0
+click_frame 37 187           # player two's turn: player one's piece
+sleep 0.3
+screenshot "22-somali-game"
 xdotool key q
 wait_for_exit > "$WORK/code"
 [ "$(cat "$WORK/code")" = 0 ] || fail "q did not end the game ($(cat "$WORK/code"))"
