@@ -81,6 +81,11 @@ SDL_Surface* openDisplay() {
         display.desktopHeight = info->current_h;
     }
     display.state = display.stateAtStart = readWindowState();
+    // A window kept from a larger display than this one fits this one.
+    if (display.desktopWidth >= frameWidth && display.desktopHeight >= frameHeight) {
+        display.state.width = std::min(display.state.width, display.desktopWidth);
+        display.state.height = std::min(display.state.height, display.desktopHeight);
+    }
     if (!setMode(display.state.fullScreen) && !(display.state.fullScreen && setMode(false))) {
         // The size kept may be more than this display offers.
         display.state = WindowState();
