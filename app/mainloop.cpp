@@ -18,7 +18,6 @@
 #include "app/resourcetree.h"
 #include "app/session.h"
 #include "app/unattended.h"
-#include "bot/endgames.h"
 #include "bot/stronglevels.h"
 #include "settings/config.h"
 #include "settings/log.h"
@@ -107,7 +106,6 @@ void mainLoopPass() {
         noteInput();
     }
     followTheGame();
-    logEndgameBuild();
     quitOnTermination();
     saveScreenshotWhileHeld();
     paceFrame(start);
@@ -119,7 +117,7 @@ void runMainLoop() {
 
 void playSession() {
     installTerminationHandler();
-    engine::allowEndgameBuild();
+    readEndgameTables();  // while the loading screen shows: no frame waits for it later
     offerSavedGame();
     runMainLoop();
     keepUnfinishedGame();

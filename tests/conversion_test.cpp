@@ -46,7 +46,7 @@ template <typename Wanted>
 std::vector<Position> positionsWhere(const EndgameTables& tables, Wanted wanted, int step) {
     std::vector<Position> found;
     const SliceShape shape = sliceShape(3, 3);
-    const auto& values = tables.slice(false, 3, 3);
+    const auto& values = tables.slice(3, 3).values;
     int seen = 0;
     for (uint64_t index = 0; index < values.size(); ++index) {
         if (!wanted(values[index]) || seen++ % step) continue;

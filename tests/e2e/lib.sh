@@ -14,9 +14,6 @@ SHOTS=${ZELK_E2E_SHOTS:-$WORK/shots}
 RUN_DIR=$WORK
 LOG_FILE=$WORK/log.txt
 mkdir -p "$SHOTS"
-# The user's cache (where the game builds its larger endgame slices) is the
-# run's own, and no slices past 3 against 3 are built unless a run asks.
-export XDG_CACHE_HOME=$WORK/cache ZELK_ENDGAMES_BUILD_TOTAL=6
 XVFB_PID=""
 GAME_PID=""
 WINDOW=""
