@@ -89,4 +89,13 @@ wait_for_exit() {
   echo "$code"
 }
 
+# Waits for the game to end and sets EXIT_CODE to its exit status; called
+# in this shell itself (not in $(...)), whose child the game is.
+collect_exit() {
+  timeout 30 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end $1"
+  EXIT_CODE=0
+  wait "$GAME_PID" || EXIT_CODE=$?
+  GAME_PID=""
+}
+
 log_has() { grep -qF -- "$1" "$LOG_FILE"; }

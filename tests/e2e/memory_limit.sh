@@ -23,10 +23,7 @@ for place in "127 150 70" "187 630 470" "247 390 470"; do
 done
 [ "$(moves)" -ge 2 ] || fail "the Expert did not answer"
 xdotool key --window "$WINDOW" q
-timeout 30 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end after q"
-code=0
-wait "$GAME_PID" || code=$?
-GAME_PID=""
-[ "$code" = 0 ] || fail "exit status $code"
+collect_exit "after q"
+[ "$EXIT_CODE" = 0 ] || fail "exit status $EXIT_CODE"
 [ -f "$WORK/zelk.save" ] || fail "the game was not kept"
 echo "ok: under a 300 MB limit the game played the Expert and quit with the game kept ($(grep -m 1 "Endgame tables:" "$LOG_FILE"))"

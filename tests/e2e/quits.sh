@@ -9,8 +9,7 @@ printf 'playerTwoType = COMPUTER\r\ngameLevel = 3\r\n' > "$WORK/zelk.conf"
 start_display
 
 # `start` sets the computer thinking (xdotool's own arguments), and the
-# quit follows it at once, while the thinking holds the event loop. The
-# game is this shell's own child, so that it collects its exit status.
+# quit follows it at once, while the thinking holds the event loop.
 quit_while() {
   local start=$1 way=$2 what=$3
   case "$way" in
@@ -26,11 +25,8 @@ quit_while() {
       done ;;
     term) xdotool $start; kill -TERM "$GAME_PID" ;;
   esac
-  timeout 30 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end after $way"
-  code=0
-  wait "$GAME_PID" || code=$?
-  GAME_PID=""
-  [ "$code" = 0 ] || fail "exit status $code after $way while $what"
+  collect_exit "after $way"
+  [ "$EXIT_CODE" = 0 ] || fail "exit status $EXIT_CODE after $way while $what"
   [ -f "$WORK/zelk.save" ] || fail "no game kept after $way while $what"
 }
 
