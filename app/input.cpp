@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/playaids.h"
 #include "app/render.h"
+#include "app/termination.h"
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "settings/log.h"
@@ -77,6 +78,7 @@ void forceReport() {
     informNOVL([] {
         render(gamescreen, minigamescreen, screen);
         SDL_PumpEvents();
+        return !terminationRequested();
     });
     setLogLevelFromDebug();
 }

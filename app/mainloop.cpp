@@ -17,6 +17,7 @@
 #include "app/resources.h"
 #include "app/resourcetree.h"
 #include "app/session.h"
+#include "app/termination.h"
 #include "app/unattended.h"
 #include "bot/stronglevels.h"
 #include "settings/config.h"
@@ -107,6 +108,7 @@ void mainLoopPass() {
     }
     followTheGame();
     quitOnTermination();
+    forgetEndedGame();
     saveScreenshotWhileHeld();
     paceFrame(start);
 }
@@ -116,7 +118,6 @@ void runMainLoop() {
 }
 
 void playSession() {
-    installTerminationHandler();
     readEndgameTables();  // while the loading screen shows: no frame waits for it later
     offerSavedGame();
     runMainLoop();
@@ -141,6 +142,7 @@ int shutDown() {
 
 int zelkMain(int, char**) {
     enterResourceTree();
+    installTerminationHandler();
     int failure = startUp();
     if (failure) return failure;
     if (unattendedRequested())

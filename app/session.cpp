@@ -1,9 +1,8 @@
 #include "app/session.h"
 
-#include <csignal>
-
 #include "app/globals.h"
 #include "app/render.h"
+#include "app/termination.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/history.h"
@@ -13,11 +12,9 @@
 
 namespace {
 
-volatile sig_atomic_t terminationRequested = 0;
-
-void onTermination(int) {
-    terminationRequested = 1;
-}
+// The save this copy wrote or resumed, as formatSavedGame wrote it; empty
+// when it has none.
+std::string ownSave;
 
 // A position saved when the blocked player's question was answered No has
 // the blocked player to act: the mover is asked again, as at the end of the
@@ -36,15 +33,8 @@ void askAgainIfBlocked() {
 
 }  // namespace
 
-void installTerminationHandler() {
-    struct sigaction action = {};
-    action.sa_handler = onTermination;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-}
-
 void quitOnTermination() {
-    if (!terminationRequested || quit) return;
+    if (!terminationRequested() || quit) return;
     ILog.log(1, "Terminated: the game is kept for the next start");
     quit = true;
 }
@@ -77,19 +67,35 @@ void resumeSavedGame(const SavedGame& game) {
 void offerSavedGame() {
     const std::string path = savedGamePath();
     SavedGame game;
-    if (!readSavedGame(path, game)) return;
+    const SaveReading reading = readSavedGame(path, game);
+    if (reading == SaveReading::Unreadable) putSaveAside(path);
+    if (reading != SaveReading::Read) return;
     renderPacedFrame();
-    if (yesno(screen, "", "Resume the unfinished game?"))
+    const bool resume = yesno(screen, "", "Resume the unfinished game?");
+    // Ended before an answer: the save waits for the next start.
+    if (terminationRequested()) return;
+    if (resume) {
         resumeSavedGame(game);
-    else
-        removeSavedGame(path);
+        ownSave = formatSavedGame(game);
+    } else {
+        removeSavedGameHolding(path, formatSavedGame(game));
+    }
+}
+
+void forgetEndedGame() {
+    if (ownSave.empty() || gameUnderWay()) return;
+    removeSavedGameHolding(savedGamePath(), ownSave);
+    ownSave.clear();
 }
 
 void keepUnfinishedGame() {
-    const std::string path = savedGamePath();
     if (!gameUnderWay()) {
-        removeSavedGame(path);
+        forgetEndedGame();
         return;
     }
-    if (writeSavedGame(path, saveOfLiveGame())) ILog.log(3, "The unfinished game is saved in %s", path.c_str());
+    const std::string path = savedGamePath();
+    const SavedGame game = saveOfLiveGame();
+    if (!writeSavedGame(path, game)) return;
+    ownSave = formatSavedGame(game);
+    ILog.log(3, "The unfinished game is saved in %s", path.c_str());
 }

@@ -1,30 +1,32 @@
 #include "rules/savefile.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 
+#include "rules/playable.h"
 #include "settings/log.h"
 #include "settings/userfiles.h"
+#include "settings/wholefile.h"
 
 namespace {
 
 const char* const firstLine = "zelk save 1";
+// The game's record for the upload: a handful of numbers, but every `r`
+// (a report asked for in mid-game) adds a board's worth to it.
 const size_t recordLimit = 64;
-const long clockLimit = 1000L * 60 * 60 * 24 * 7;  // a week of one turn
 const int playerStatesKept[] = {0, 3, 4};         // CHOOSING, HITTING, WAITING
 
 void writeSnapshot(std::ostream& out, const GameSnapshot& s) {
     out << s.gamePhase << ' ' << s.whoseFirstJare << ' ' << (s.safemovement ? 1 : 0) << ' ' << s.toAct;
     for (const PlayerSnapshot& player : s.players)
         out << ' ' << player.pawnsOnBoard << ' ' << (player.openedTheGame ? 1 : 0) << ' ' << player.state;
-    out << ' ' << s.clockMilliseconds << " r" << s.record;
+    out << ' ' << std::min(s.clockMilliseconds, SAVE_CLOCK_LIMIT) << " r" << s.record.substr(0, recordLimit);
     for (int piece : s.pieces) out << ' ' << piece;
     out << '\n';
 }
@@ -82,18 +84,14 @@ bool readRecord(Words& words, std::string& record) {
     return true;
 }
 
-// Every piece on its own point and each side's count what its pieces say.
-bool possible(const GameSnapshot& s) {
+bool everyPieceOnItsOwnPoint(const GameSnapshot& s) {
     bool taken[24] = {};
-    int onBoard[2] = {0, 0};
-    for (int index = 0; index < 24; ++index) {
-        const int where = s.pieces[index];
+    for (int where : s.pieces) {
         if (where < 0) continue;
         if (taken[where]) return false;
         taken[where] = true;
-        ++onBoard[index < 12 ? 0 : 1];
     }
-    return onBoard[0] == s.players[0].pawnsOnBoard && onBoard[1] == s.players[1].pawnsOnBoard;
+    return true;
 }
 
 bool readSnapshot(const std::string& line, GameSnapshot& s) {
@@ -102,14 +100,14 @@ bool readSnapshot(const std::string& line, GameSnapshot& s) {
     long clock;
     if (!words.number(0, 2, s.gamePhase) || !words.number(0, 2, s.whoseFirstJare) ||
         !words.number(0, 1, safe) || !words.number(1, 2, s.toAct) || !readPlayer(words, s.players[0]) ||
-        !readPlayer(words, s.players[1]) || !words.number(0, clockLimit, clock) ||
+        !readPlayer(words, s.players[1]) || !words.number(0, SAVE_CLOCK_LIMIT, clock) ||
         !readRecord(words, s.record))
         return false;
     s.safemovement = safe == 1;
     s.clockMilliseconds = static_cast<unsigned>(clock);
     for (int& piece : s.pieces)
         if (!words.number(PIECE_REMOVED, 23, piece)) return false;
-    return words.finished() && possible(s);
+    return words.finished() && everyPieceOnItsOwnPoint(s);
 }
 
 // The lines of a text, without their line ends; false past `limit` lines.
@@ -133,12 +131,15 @@ bool keyedNumber(const std::string& line, const char* key, long low, long high, 
 }  // namespace
 
 std::string formatSavedGame(const SavedGame& game) {
+    const size_t size = game.history.size();
+    const size_t kept = std::min(size, SAVE_HISTORY_LIMIT);
+    const size_t first = std::min(size - kept, static_cast<size_t>(std::max(game.cursor, 0)));
     std::ostringstream out;
     out << firstLine << '\n';
     out << "kinds " << game.kinds[0] << ' ' << game.kinds[1] << '\n';
     out << "level " << game.level << '\n';
-    out << "history " << game.history.size() << ' ' << game.cursor << '\n';
-    for (const GameSnapshot& entry : game.history) writeSnapshot(out, entry);
+    out << "history " << kept << ' ' << (kept ? game.cursor - static_cast<int>(first) : -1) << '\n';
+    for (size_t i = first; i < first + kept; ++i) writeSnapshot(out, game.history[i]);
     out << "now ";
     writeSnapshot(out, game.now);
     out << "end\n";
@@ -169,6 +170,10 @@ bool parseSavedGame(const std::string& text, SavedGame& game, std::string& why) 
     if (now.compare(0, 4, "now ") != 0 || !readSnapshot(now.substr(4), read.now))
         return why = "bad current position", false;
     if (lines[5 + count] != "end") return why = "no end line", false;
+    for (int i = 0; i < count; ++i)
+        if (const char* reason = whyNotPlayable(read.history[i], read.kinds))
+            return why = "position on line " + std::to_string(5 + i) + ": " + reason, false;
+    if (const char* reason = whyNotPlayable(read.now, read.kinds)) return why = std::string("current position: ") + reason, false;
     game = std::move(read);
     return true;
 }
@@ -178,45 +183,47 @@ std::string savedGamePath() {
 }
 
 bool writeSavedGame(const std::string& path, const SavedGame& game) {
-    const std::string temp = path + "." + std::to_string(getpid()) + ".tmp";
     const std::string text = formatSavedGame(game);
-    FILE* file = fopen(temp.c_str(), "wb");
-    bool ok = file && fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (file && fclose(file) != 0) ok = false;
-    if (ok && rename(temp.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) {
-        ILog.log(0, "ERROR writing file %s: %s; the game was not saved", path.c_str(), strerror(errno));
-        remove(temp.c_str());
-    }
+    std::string why;
+    const bool ok = replaceFileWhole(path, [&text](FILE* file) {
+        return fwrite(text.data(), 1, text.size(), file) == text.size();
+    }, why);
+    if (!ok) ILog.log(0, "ERROR writing file %s: %s; the game was not saved", path.c_str(), why.c_str());
     return ok;
 }
 
-bool readSavedGame(const std::string& path, SavedGame& game) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0) return false;
-    std::string why;
-    if (!S_ISREG(info.st_mode)) {
-        why = "not a plain file";
-    } else if (static_cast<size_t>(info.st_size) > SAVE_FILE_LIMIT) {
-        why = "larger than " + std::to_string(SAVE_FILE_LIMIT) + " bytes";
-    } else {
-        std::ifstream in(path, std::ios::binary);
-        std::string text(SAVE_FILE_LIMIT + 1, '\0');
-        in.read(&text[0], static_cast<std::streamsize>(text.size()));
-        text.resize(static_cast<size_t>(in.gcount()));
-        if (!in.bad() && text.size() <= SAVE_FILE_LIMIT && parseSavedGame(text, game, why)) return true;
-        if (why.empty()) why = "unreadable";
-    }
+SaveReading readSavedGame(const std::string& path, SavedGame& game) {
+    std::string text, why;
+    const WholeRead reading = readFileWhole(path, SAVE_FILE_LIMIT, text, why);
+    if (reading == WholeRead::Missing) return SaveReading::None;
+    if (reading == WholeRead::Read && parseSavedGame(text, game, why)) return SaveReading::Read;
     ILog.log(0, "Saved game %s refused: %s", path.c_str(), why.c_str());
-    return false;
+    return SaveReading::Unreadable;
 }
 
-bool savedGameExists(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0;
+void putSaveAside(const std::string& path) {
+    for (int attempt = 1; attempt <= 99; ++attempt) {
+        const std::string aside = path + ".unreadable" + (attempt > 1 ? "." + std::to_string(attempt) : "");
+        // Another copy could take the name between the look and the rename;
+        // both would have to be putting a bad save aside at that moment.
+        struct stat info;
+        if (lstat(aside.c_str(), &info) == 0 || errno != ENOENT) continue;
+        if (rename(path.c_str(), aside.c_str()) == 0) {
+            ILog.log(0, "Saved game %s put aside as %s, out of the next save's way", path.c_str(), aside.c_str());
+        } else {
+            ILog.log(0, "ERROR renaming file %s: %s; it is left as it is", path.c_str(), strerror(errno));
+        }
+        return;
+    }
+    ILog.log(0, "ERROR renaming file %s: every name for it is taken; it is left as it is", path.c_str());
 }
 
-void removeSavedGame(const std::string& path) {
+void removeSavedGameHolding(const std::string& path, const std::string& formattedGame) {
+    std::string text, why;
+    SavedGame there;
+    if (readFileWhole(path, SAVE_FILE_LIMIT, text, why) != WholeRead::Read ||
+        !parseSavedGame(text, there, why) || formatSavedGame(there) != formattedGame)
+        return;
     if (remove(path.c_str()) != 0 && errno != ENOENT)
         ILog.log(0, "ERROR removing file %s: %s", path.c_str(), strerror(errno));
 }

@@ -18,20 +18,34 @@ struct SavedGame {
     GameSnapshot now;
 };
 
-// Longest file and longest history read back; more is refused.
+// Longest file, longest history and longest turn read back; more is
+// refused.
 const size_t SAVE_FILE_LIMIT = 1 << 20;
 const size_t SAVE_HISTORY_LIMIT = 4000;
+const unsigned SAVE_CLOCK_LIMIT = 1000u * 60 * 60 * 24 * 7;  // a week
 
+// Whatever is formatted parses: the clock stops at SAVE_CLOCK_LIMIT, a
+// record for the upload is cut at 64 characters, and of a longer history
+// the oldest entries are left out (up to where the game stands in it).
 std::string formatSavedGame(const SavedGame& game);
 // False, with the reason in `why`, for anything but a well-formed save of
-// this version describing possible positions.
+// this version describing positions the game can go on from.
 bool parseSavedGame(const std::string& text, SavedGame& game, std::string& why);
 
 // The file's name: userConfigFile("zelk.save").
 std::string savedGamePath();
-// Logs and returns false when the file cannot be written; the old file then stays.
+// Logs and returns false when the file cannot be written; the old file then
+// stays. A link planted at the temporary file's name is not followed.
 bool writeSavedGame(const std::string& path, const SavedGame& game);
-// False when there is no file; a file that is refused is logged once.
-bool readSavedGame(const std::string& path, SavedGame& game);
-bool savedGameExists(const std::string& path);
-void removeSavedGame(const std::string& path);
+
+enum class SaveReading { None, Read, Unreadable };
+// None when there is no file; a file that is refused is logged with the
+// reason.
+SaveReading readSavedGame(const std::string& path, SavedGame& game);
+// Moves a save that cannot be read out of the way of the next save, to
+// "<path>.unreadable" (".unreadable.2" and on when that is taken), and
+// logs where it went. It may be a newer version's, or be mended by hand.
+void putSaveAside(const std::string& path);
+// Removes the file only while it still holds `game` as formatSavedGame
+// writes it: another copy of the game may have saved its own since.
+void removeSavedGameHolding(const std::string& path, const std::string& formattedGame);

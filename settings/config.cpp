@@ -6,13 +6,12 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "settings/log.h"
 #include "settings/scan.h"
 #include "settings/userfiles.h"
+#include "settings/wholefile.h"
 
 const char* const iConfig::fileName = "zelk.conf";
 const char* const iConfig::serviceName = "WikiZelk";
@@ -130,13 +129,6 @@ void iConfig::readConfig() {
     fclose(file);
 }
 
-std::string iConfig::tempFileName(const std::string& finalPath) {
-    // Beside the final file, so that the rename stays within one file
-    // system, and named for this process, so that two copies of the game
-    // saving at once never write into one file.
-    return finalPath + "." + std::to_string(getpid()) + ".tmp";
-}
-
 bool iConfig::write(const char* text) {
     const size_t length = strlen(text);
     if (writing) {
@@ -152,30 +144,6 @@ bool iConfig::write(const char* text) {
     }
     bool ok = fwrite(text, 1, length, file) == length && fwrite("\r\n", 1, 2, file) == 2;
     if (fclose(file) != 0) ok = false;
-    if (!ok) fprintf(stderr, "Error in writing the file %s\n", fileName);
-    return ok;
-}
-
-bool iConfig::openTemporary(const std::string& path) {
-    // A file of this name is what a process with our number left behind when
-    // it died: nobody else writes to it.
-    unlink(path.c_str());
-    int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    writing = descriptor >= 0 ? fdopen(descriptor, "wb") : nullptr;
-    if (!writing) {
-        if (descriptor >= 0) close(descriptor);
-        fprintf(stderr, "Error in opening the file %s\n", fileName);
-        return false;
-    }
-    return true;
-}
-
-bool iConfig::closeTemporary() {
-    // The data reaches the disk before the rename makes it the settings, so
-    // a crash leaves the old file or the new one, never an empty one.
-    bool ok = fflush(writing) == 0 && fsync(fileno(writing)) == 0;
-    if (fclose(writing) != 0) ok = false;
-    writing = nullptr;
     if (!ok) fprintf(stderr, "Error in writing the file %s\n", fileName);
     return ok;
 }
@@ -253,21 +221,15 @@ bool iConfig::writeAllLines() {
 
 void iConfig::writeConfig() {
     if (!modified) return;
-    const std::string finalPath = filePath();
-    const std::string temp = tempFileName(finalPath);
-    bool ok = false;
-    if (openTemporary(temp)) {
-        ok = writeAllLines();
-        ok = closeTemporary() && ok;
-    }
-    if (ok && rename(temp.c_str(), finalPath.c_str()) != 0) {
-        ILog.log(0, "ERROR replacing file %s: %s", fileName, strerror(errno));
-        ok = false;
-    }
-    if (!ok) {
-        remove(temp.c_str());
-        ILog.log(0, "ERROR writing file %s: the settings were not saved, the old file is kept",
-                 fileName);
-    }
+    std::string why;
+    const bool ok = replaceFileWhole(filePath(), [this](FILE* file) {
+        writing = file;
+        const bool whole = writeAllLines();
+        writing = nullptr;
+        return whole;
+    }, why);
+    if (!ok)
+        ILog.log(0, "ERROR writing file %s: %s; the settings were not saved, the old file is kept",
+                 fileName, why.c_str());
     modified = false;
 }

@@ -45,11 +45,8 @@ public:
     static const char* languageDirectory(int language);
 
 private:
-    static std::string tempFileName(const std::string& finalPath);
-    bool openTemporary(const std::string& path);
-    bool closeTemporary();  // flushed, synced and closed
     bool writeAllLines();
-    FILE* writing;  // the temporary file during writeConfig
+    FILE* writing;  // the file being replaced, during writeConfig
 };
 
 extern iConfig IConfig;

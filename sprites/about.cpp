@@ -11,6 +11,7 @@
 
 #include "app/globals.h"
 #include "app/opener.h"
+#include "app/termination.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/flow.h"
@@ -115,6 +116,8 @@ public:
     explicit AboutScreen(SDL_Surface* target);
     void draw();
     void click();
+    // "Exit": the changes stay for this run only.
+    void leaveUnsaved();
 
     bool finished = false;
     bool saved = false;
@@ -325,6 +328,14 @@ void AboutScreen::startUpdater() {
                  strerror(error));
 }
 
+void AboutScreen::leaveUnsaved() {
+    // Only what this visit changed goes unsaved; an earlier "Save and exit"
+    // in this run still reaches the file.
+    IConfig.modified = modifiedAtOpen;
+    finished = true;
+    saved = false;
+}
+
 void AboutScreen::click() {
     if (wikiButton.selected()) openRulesPage();
     if (updatesButton.selected()) startUpdater();
@@ -332,13 +343,7 @@ void AboutScreen::click() {
         IConfig.modified = true;
         finished = saved = true;
     }
-    if (exitButton.selected()) {
-        // Only what this visit changed goes unsaved; an earlier "Save and
-        // exit" in this run still reaches the file.
-        IConfig.modified = modifiedAtOpen;
-        finished = true;
-        saved = false;
-    }
+    if (exitButton.selected()) leaveUnsaved();
     for (PlayerColumn* column : {&one, &two}) {
         if (column->computer.hit()) chooseComputer(*column);
         if (column->human.hit()) chooseHuman(*column);
@@ -368,6 +373,12 @@ bool aboutZelk(SDL_Surface* target) {
     AboutScreen about(target);
     about.draw();
     while (!about.finished) {
+        // A termination leaves as "Exit" does: the game behind goes on to
+        // be saved.
+        if (terminationRequested()) {
+            about.leaveUnsaved();
+            break;
+        }
         SDL_Event event;
         if (SDL_PollEvent(&event)) {
             about.draw();

@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "app/pacing.h"
+#include "app/termination.h"
 #include "settings/userfiles.h"
 #include "sprites/entity.h"
 #include "upload/record.h"
@@ -171,7 +172,9 @@ bool yesno(SDL_Surface* target, char* line1, char* line2) {
     if (answerHook) return answerHook(DIALOG_QUESTION, line1, line2);
     DialogLayout dialog(target);
     drawQuestion(dialog, line1, line2);
-    for (;;) {
+    // A termination answers No: nothing is reset, removed or given, and the
+    // main loop then quits, saving the game.
+    while (!terminationRequested()) {
         SDL_Event event;
         if (!SDL_PollEvent(&event)) {
             SDL_Delay(10);
@@ -185,6 +188,7 @@ bool yesno(SDL_Surface* target, char* line1, char* line2) {
             if (dialog.no.selected()) return false;
         }
     }
+    return false;
 }
 
 bool yesno(SDL_Surface* target, const char* line1, const char* line2) {
@@ -209,8 +213,11 @@ bool vittoria(SDL_Surface* target, char* winnerName) {
         drawGameOver(dialog, winnerLine, rockets, baseline);
         burstWhereRocketsMeet(dialog, rockets, baseline);
         SDL_PumpEvents();
+        return !terminationRequested();
     });
-    for (;;) {
+    // The game is over: a termination leaves as No does, with the board
+    // cleared, so nothing is saved.
+    while (!terminationRequested()) {
         Uint32 frameStart = SDL_GetTicks();
         drawGameOver(dialog, winnerLine, rockets, baseline);
         burstWhereRocketsMeet(dialog, rockets, baseline);
@@ -226,4 +233,7 @@ bool vittoria(SDL_Surface* target, char* winnerName) {
         }
         paceFixedFrame(frameStart);
     }
+    resetall();
+    state = STATE_STARTING;
+    return false;
 }

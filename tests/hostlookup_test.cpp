@@ -103,6 +103,7 @@ protected:
         connector.whileWaiting = [this] {
             ++frames;
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            return true;
         };
         testing::internal::CaptureStdout();
         const auto start = Clock::now();

@@ -1,21 +1,28 @@
 // A game that outlives the program: saved at every way out of a game,
-// offered at the next start, resumed in every phase exactly as it was left
-// (the flow then goes on as after a normal turn), refused when damaged.
+// SIGTERM in a modal screen included, offered at the next start, resumed in
+// every phase exactly as it was left (the flow then goes on as after a
+// normal turn), put aside when damaged, removed only by its own copy.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <random>
+#include <thread>
 
 #include "app/globals.h"
 #include "app/mainloop.h"
 #include "app/pacing.h"
 #include "app/playaids.h"
 #include "app/session.h"
+#include "app/termination.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "rules/flow.h"
 #include "rules/history.h"
 #include "rules/queries.h"
+#include "rules/savefile.h"
+#include "sprites/about.h"
 #include "sprites/dialogs.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
@@ -128,42 +135,6 @@ TEST_F(Resume, TheKindsAndTheLevelComeBackAndTheComputerPlaysOn) {
     EXPECT_EQ(playerTwo->pawnsOnBoard, 3) << "the computer answered";
 }
 
-TEST_F(Resume, EveryWayOutOfAGameSavesIt) {
-    // q, Escape, the window closed (and its question answered Yes).
-    for (int way = 0; way < 3; ++way) {
-        start();
-        places(0), places(4), places(way + 1);
-        const GameSnapshot left = captureGame();
-        DialogScript::install({true});  // the window's quit question
-        if (way == 0) queueKey(SDLK_q);
-        if (way == 1) queueKey(SDLK_ESCAPE);
-        if (way == 2) {
-            SDL_Event close = {};
-            close.type = SDL_QUIT;
-            SDL_PushEvent(&close);
-        }
-        playSession();
-        EXPECT_TRUE(quit) << way;
-        SavedGame saved;
-        ASSERT_TRUE(readSavedGame("zelk.save", saved)) << way;
-        EXPECT_TRUE(saved.now.samePosition(left)) << way;
-        quit = false;
-        resetall();
-        remove("zelk.save");
-    }
-}
-
-TEST_F(Resume, SigtermEndsTheLoopWhichThenSavesTheGame) {
-    start();
-    places(0), places(4);
-    installTerminationHandler();
-    raise(SIGTERM);
-    quitOnTermination();
-    EXPECT_TRUE(quit) << "still running: the signal only raised the flag";
-    keepUnfinishedGame();
-    EXPECT_TRUE(fileExists("zelk.save"));
-}
-
 TEST_F(Resume, ABlockedPlayerAnsweredNoIsAskedAgainAtTheNextStart) {
     for (auto [pawn, cell] : {std::pair{0, 1}, {1, 9}, {2, 14}, {3, 22}, {4, 4}}) move_pawn_to_cell(pawn, cell, 1);
     for (auto [pawn, cell] : {std::pair{12, 0}, {13, 2}, {14, 21}}) move_pawn_to_cell(pawn, cell, 2);
@@ -193,7 +164,7 @@ TEST_F(Resume, ABlockedPlayerAnsweredNoIsAskedAgainAtTheNextStart) {
     EXPECT_FALSE(quit);
 }
 
-TEST_F(Resume, NoOrAFinishedGameLeavesNoSaveAndADamagedOneIsNotOffered) {
+TEST_F(Resume, NoLeavesNoSaveAndADamagedOneIsPutAside) {
     start();
     places(0);
     keepUnfinishedGame();
@@ -204,19 +175,92 @@ TEST_F(Resume, NoOrAFinishedGameLeavesNoSaveAndADamagedOneIsNotOffered) {
     EXPECT_FALSE(fileExists("zelk.save")) << "No discards it";
     EXPECT_EQ(state, STATE_STARTING);
 
-    start();
-    places(0);
-    keepUnfinishedGame();
-    resetall();  // what the end screen does
-    keepUnfinishedGame();
-    EXPECT_FALSE(fileExists("zelk.save")) << "no game on: the old save goes";
-
-    writeFile("zelk.save", "zelk save 1\nkinds 0 0\nlevel 9\n");
+    const std::string damaged = "zelk save 1\nkinds 0 0\nlevel 9\n";
+    writeFile("zelk.save", damaged);
     DialogScript::install({true});
     offerSavedGame();
     EXPECT_EQ(DialogScript::questionsAsked(), 0);
     EXPECT_EQ(state, STATE_STARTING);
     EXPECT_EQ(occurrences(logText(), "Saved game zelk.save refused: "), 1);
+    keepUnfinishedGame();
+    EXPECT_EQ(readFile("zelk.save.unreadable"), damaged) << "put aside, out of the next save's way";
+    EXPECT_EQ(occurrences(logText(), "put aside as zelk.save.unreadable"), 1);
+}
+
+// Copy B ends on the start screen while copy A's game waits in the save;
+// a copy removes a save only when it wrote it or resumed it, and the game
+// has ended, and only while the file still holds that game.
+TEST_F(Resume, OnlyTheCopyThatWroteOrResumedTheSaveRemovesIt) {
+    start();
+    places(0);
+    const SavedGame first = saveOfLiveGame();
+    places(4);
+    const SavedGame second = saveOfLiveGame();
+    resetall();
+    ASSERT_TRUE(writeSavedGame("zelk.save", first));  // another copy's
+    keepUnfinishedGame();
+    EXPECT_EQ(readFile("zelk.save"), formatSavedGame(first)) << "not this copy's";
+
+    DialogScript::install({true});
+    offerSavedGame();
+    ASSERT_EQ(state, STATE_PLAYING);
+    ASSERT_TRUE(writeSavedGame("zelk.save", second));  // another copy saved since
+    resetall();
+    mainLoopPass();
+    EXPECT_TRUE(fileExists("zelk.save")) << "the file no longer holds this copy's game";
+
+    offerSavedGame();
+    ASSERT_EQ(state, STATE_PLAYING);
+    mainLoopPass();
+    EXPECT_TRUE(fileExists("zelk.save")) << "the resumed game goes on";
+    resetall();
+    mainLoopPass();
+    EXPECT_FALSE(fileExists("zelk.save")) << "the resumed game has ended";
+}
+
+TEST_F(Resume, AGamePastTheClockTheHistoryAndTheRecordLimitsIsSavedAndResumed) {
+    start();
+    places(0), places(4);
+    // A long game: more turns than the save keeps.
+    std::vector<GameSnapshot> longer(SAVE_HISTORY_LIMIT + 50, gameHistory.entries().front());
+    longer.insert(longer.end(), gameHistory.entries().begin(), gameHistory.entries().end());
+    ASSERT_TRUE(gameHistory.replace(longer, static_cast<int>(longer.size()) - 1));
+    for (int report = 0; report < 3; ++report) releaseKeyNow(SDLK_r);  // each adds to the record
+    places(8);
+    const GameSnapshot left = captureGame();
+    timerOne.startFrom(SAVE_CLOCK_LIMIT + 60000);  // the turn has lasted over a week
+    keepUnfinishedGame();
+    resetall();
+    gameHistory.clear();
+    DialogScript::install({true});
+    offerSavedGame();
+    ASSERT_EQ(state, STATE_PLAYING) << logText();
+    GameSnapshot resumed = captureGame();
+    EXPECT_EQ(resumed.record, left.record.substr(0, 64)) << "the record cut";
+    resumed.record = left.record;
+    EXPECT_TRUE(resumed.samePosition(left));
+    EXPECT_EQ(gameHistory.entries().size(), SAVE_HISTORY_LIMIT);
+    EXPECT_GE(timerOne.getTime(), SAVE_CLOCK_LIMIT);
+    releaseKeyNow(SDLK_u);
+    EXPECT_EQ(playerOne->pawnsOnBoard, 1) << "the newest turns can still be taken back";
+}
+
+// Whatever a game comes to, people against each other or against the
+// computer, its save is one the reader accepts.
+TEST_F(Resume, EveryPositionOfWholeGamesIsSavedReadably) {
+    std::mt19937 random(5);
+    for (PlayerTypes two : {HUMAN, COMPUTER, HUMAN, COMPUTER}) {
+        playerTwo->type = two;
+        start();
+        int positions = 0;
+        while (state == STATE_PLAYING && playAutomatically(random, 1).actions == 1) {
+            SavedGame read;
+            std::string why;
+            ASSERT_TRUE(parseSavedGame(formatSavedGame(saveOfLiveGame()), read, why)) << why;
+            ++positions;
+        }
+        EXPECT_GT(positions, 12) << "a whole game";
+    }
 }
 
 TEST_F(Resume, TheKeyboardStateOverAGameStillSavesIt) {
@@ -228,3 +272,60 @@ TEST_F(Resume, TheKeyboardStateOverAGameStillSavesIt) {
     keepUnfinishedGame();
     EXPECT_TRUE(fileExists("zelk.save"));
 }
+
+namespace {
+
+enum class Modal { QuitQuestion, ResetQuestion, SettingsScreen, EndScreen, ResumeQuestion };
+
+class TerminatedIn : public Resume, public testing::WithParamInterface<Modal> {};
+
+void clickOn(Entity* button) {
+    queueClick(button->getX() + 10, button->getY() + 10);
+}
+
+}  // namespace
+
+// The real screens, not the scripted answers: each looks at the flag and
+// closes without an answer, so the main loop quits and the game is saved.
+TEST_P(TerminatedIn, TheScreenClosesAndTheGameIsSaved) {
+    start();
+    places(0), places(4);
+    const GameSnapshot left = captureGame();
+    // As left by an earlier run, which this one has not resumed yet.
+    if (GetParam() == Modal::ResumeQuestion) writeSavedGame("zelk.save", saveOfLiveGame()), resetall();
+    const std::string offered = readFile("zelk.save");
+    DialogScript::remove();
+    installTerminationHandler();
+    // Ctrl-C's SIGINT for one screen, the session's SIGTERM for the others.
+    const int signalNumber = GetParam() == Modal::ResetQuestion ? SIGINT : SIGTERM;
+    std::thread system([signalNumber] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        kill(getpid(), signalNumber);
+    });
+    SDL_Event close = {};
+    close.type = SDL_QUIT;
+    switch (GetParam()) {
+        case Modal::QuitQuestion: SDL_PushEvent(&close); break;
+        case Modal::ResetQuestion: clickOn(ebut_existthegame); break;
+        case Modal::SettingsScreen: clickOn(ebut_readgamerules); break;
+        case Modal::EndScreen: EXPECT_FALSE(vittoria(screen, playerTwo->name)); break;
+        case Modal::ResumeQuestion: offerSavedGame(); break;
+    }
+    runMainLoop();
+    system.join();
+    keepUnfinishedGame();
+    SavedGame saved;
+    if (GetParam() == Modal::EndScreen) {
+        EXPECT_FALSE(fileExists("zelk.save")) << "a finished game is not saved";
+    } else if (GetParam() == Modal::ResumeQuestion) {
+        EXPECT_EQ(state, STATE_STARTING) << "not resumed";
+        EXPECT_EQ(readFile("zelk.save"), offered) << "kept for the next start";
+    } else {
+        ASSERT_EQ(readSavedGame("zelk.save", saved), SaveReading::Read);
+        EXPECT_TRUE(saved.now.samePosition(left)) << "neither reset nor changed";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModalScreen, TerminatedIn,
+                         testing::Values(Modal::QuitQuestion, Modal::ResetQuestion, Modal::SettingsScreen,
+                                         Modal::EndScreen, Modal::ResumeQuestion));

@@ -53,7 +53,7 @@ void resolveOnItsOwn(std::shared_ptr<PendingLookup> pending, std::string host,
 }
 
 LookupOutcome awaitAnswer(PendingLookup& pending, Clock::time_point deadline,
-                          const std::function<void()>& whileWaiting, in_addr& address) {
+                          const std::function<bool()>& whileWaiting, in_addr& address) {
     std::unique_lock<std::mutex> lock(pending.mutex);
     while (!pending.done) {
         const Clock::time_point now = Clock::now();
@@ -61,7 +61,7 @@ LookupOutcome awaitAnswer(PendingLookup& pending, Clock::time_point deadline,
         pending.answered.wait_until(lock, std::min(deadline, now + waitingStep));
         if (pending.done || !whileWaiting) continue;
         lock.unlock();
-        whileWaiting();
+        if (!whileWaiting()) return LookupOutcome::Failed;
         lock.lock();
     }
     if (!pending.found) return LookupOutcome::Failed;
@@ -86,7 +86,7 @@ bool systemResolver(const char* host, in_addr& result) {
 }
 
 LookupOutcome lookUpIPv4(const char* host, int port, sockaddr_in& address,
-                         Clock::time_point deadline, const std::function<void()>& whileWaiting) {
+                         Clock::time_point deadline, const std::function<bool()>& whileWaiting) {
     memset(&address, 0, sizeof address);
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<uint16_t>(port));

@@ -18,7 +18,7 @@ enum class LookupOutcome { Found, Failed, TimedOut };
 // resolver; any other name is the resolver's, within the deadline.
 LookupOutcome lookUpIPv4(const char* host, int port, sockaddr_in& address,
                          std::chrono::steady_clock::time_point deadline,
-                         const std::function<void()>& whileWaiting = {});
+                         const std::function<bool()>& whileWaiting = {});
 
 // How a name becomes an address: the system's resolver, unless a test puts
 // one of its own here. It runs on the lookup's thread, so it must not use

@@ -33,6 +33,6 @@ public:
     // The whole exchange, the name lookup included, ends within this limit.
     int exchangeLimit;
     // Called about once a frame while the exchange waits on the network, so
-    // that the screen it runs under keeps moving.
-    std::function<void()> whileWaiting;
+    // that the screen it runs under keeps moving; false gives it up.
+    std::function<bool()> whileWaiting;
 };

@@ -34,7 +34,7 @@ void prepareInfoForNOVL() {
     gameToPost << IConfig.gameLevel;
 }
 
-void informNOVL(const std::function<void()>& whileWaiting) {
+void informNOVL(const std::function<bool()>& whileWaiting) {
     if (IConfig.gameFeedback == 0) {
         ILog.log(3, "User does not wish to communicate this game");
         return;

@@ -17,5 +17,6 @@ void recordWinner(int winnerId);
 void prepareInfoForNOVL();
 // Sends the record when the configuration allows it; `whileWaiting` is
 // called about every 10 ms while the upload waits on the network (it draws
-// a frame of the screen the upload runs under).
-void informNOVL(const std::function<void()>& whileWaiting = {});
+// a frame of the screen the upload runs under); its false gives the upload
+// up.
+void informNOVL(const std::function<bool()>& whileWaiting = {});

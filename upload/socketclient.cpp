@@ -21,8 +21,9 @@ bool setBlocking(int fd, bool blocking) {
 
 // Waits until `fd` is ready for `events`: 0, ETIMEDOUT after `milliseconds`,
 // or the errno number of a failure. With `whileWaiting` the wait is cut into
-// short polls with a call between them.
-int awaitReady(int fd, short events, int milliseconds, const std::function<void()>& whileWaiting) {
+// short polls with a call between them, and its false gives the wait up
+// (ECANCELED).
+int awaitReady(int fd, short events, int milliseconds, const std::function<bool()>& whileWaiting) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
     const long slice = whileWaiting ? 10 : milliseconds;
@@ -34,12 +35,12 @@ int awaitReady(int fd, short events, int milliseconds, const std::function<void(
         if (ready < 0 && errno == EINTR) continue;
         if (ready < 0) return errno;
         if (ready > 0) return 0;
-        if (whileWaiting) whileWaiting();
+        if (whileWaiting && !whileWaiting()) return ECANCELED;
     }
 }
 
 // Waits for a non-blocking connect; 0 or the errno number of its failure.
-int awaitConnection(int fd, int milliseconds, const std::function<void()>& whileWaiting) {
+int awaitConnection(int fd, int milliseconds, const std::function<bool()>& whileWaiting) {
     int waited = awaitReady(fd, POLLOUT, milliseconds, whileWaiting);
     if (waited != 0) return waited;
     int outcome = 0;

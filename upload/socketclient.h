@@ -46,8 +46,9 @@ public:
     int lastError() const { return error; }
 
     // Called about every 10 ms while a step waits on the network, so that
-    // the screen the exchange runs under keeps moving.
-    std::function<void()> whileWaiting;
+    // the screen the exchange runs under keeps moving; false gives the step
+    // up (ECANCELED).
+    std::function<bool()> whileWaiting;
 
 private:
     bool fail();

@@ -1,6 +1,9 @@
 # Two copies of the game started at the same moment in one directory with
 # no zelk.conf: both create it, and both quit. Whatever the order, the file
 # is whole (its 53 lines) and no temporary file is left beside it.
+# Then copy A quits in the middle of a game while copy B waits on the start
+# screen and quits after it: A's game stays saved and is offered at the next
+# start. A save that cannot be read is put aside at start-up, not lost.
 source "$(dirname "$0")/lib.sh"
 
 start_display
@@ -31,4 +34,46 @@ for round in 1 2 3; do
   leftovers=$(find "$WORK" -maxdepth 1 -name 'zelk.conf?*')
   [ -z "$leftovers" ] || fail "round $round: left behind: $leftovers"
 done
-echo "ok: two copies starting together leave one whole zelk.conf"
+
+printf 'playerTwoType = HUMAN\r\n' > "$WORK/zelk.conf"
+start_copy; GAME_PID=$!
+WINDOW=$(timeout 20 xdotool search --sync --name "^Zelk - a somali game$" | head -n 1) || fail "A opened no window"
+start_copy; OTHER_PID=$!
+for _ in $(seq 200); do
+  [ "$(xdotool search --name "^Zelk - a somali game$" 2>/dev/null | wc -l)" -ge 2 ] && break
+  sleep 0.05
+done
+OTHER=$(xdotool search --name "^Zelk - a somali game$" | grep -vx "$WINDOW" | head -n 1) || fail "B opened no window"
+sleep 1
+xdotool key --window "$WINDOW" 2; sleep 0.3   # A: a game, at its opening removals
+xdotool key --window "$WINDOW" q
+timeout 15 tail --pid="$GAME_PID" -f /dev/null || fail "A did not end"
+GAME_PID=""
+grep -q "^now 1 " "$WORK/zelk.save" || fail "A's game was not saved"
+saved=$(cat "$WORK/zelk.save")
+xdotool key --window "$OTHER" Escape       # B: from the start screen
+timeout 15 tail --pid="$OTHER_PID" -f /dev/null || fail "B did not end"
+OTHER_PID=""
+[ "$(cat "$WORK/zelk.save" 2>/dev/null)" = "$saved" ] || fail "B removed or changed A's save"
+
+start_game
+move_to 300 300              # the question is drawn at the first event
+move_to 310 310
+screenshot two-copies-offered
+[ "$(pixel two-copies-offered 202 200)" = "0,0,0" ] || fail "A's game is not offered"
+click_at 420 365             # Yes
+log_has "Resumed the saved game" || fail "A's game was not resumed"
+press Escape
+code=$(wait_for_exit)
+[ "$code" = 0 ] || fail "exit code $code"
+
+printf 'zelk save 9\nfrom a newer version\n' > "$WORK/zelk.save"
+start_game
+press Escape
+code=$(wait_for_exit)
+[ "$code" = 0 ] || fail "exit code $code"
+[ "$(cat "$WORK/zelk.save.unreadable" 2>/dev/null)" = "$(printf 'zelk save 9\nfrom a newer version')" ] ||
+  fail "the unreadable save was not kept aside"
+log_has "put aside as zelk.save.unreadable" ||
+  fail "putting the save aside is not in the log"
+echo "ok: two copies leave one whole zelk.conf, and neither removes the other's saved game"

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "bot/endgamesolver.h"
 #include "bot/endgametables.h"
 #include "bot/position.h"
@@ -13,6 +15,12 @@ inline const engine::EndgameTables& solvedThrees() {
     static const bool solved = engine::solveEndgames(tables, 3);
     EXPECT_TRUE(solved);
     return tables;
+}
+
+inline engine::Points pointSet(std::initializer_list<int> list) {
+    engine::Points bits = 0;
+    for (int point : list) bits |= 1u << point;
+    return bits;
 }
 
 // The side to act owns `own`; the other side `theirs`.
