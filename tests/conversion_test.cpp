@@ -179,7 +179,10 @@ TEST(Conversion, ExpertAgainstExpertNeverRepeatsWhileItSaysItWins) {
     Position position = boardPosition("1.1..22..21...221....1..", 1);
     ExpertPlayer players[2];
     SearchLimits limits;
-    limits.softMilliseconds = 20;
+    // To a depth, not a time: the same game whatever the machine's load
+    // (at 20 ms, under the sanitizers on a busy machine it ran past 300 plies).
+    limits.softMilliseconds = limits.hardMilliseconds = 60000;
+    limits.maxDepth = 6;
     std::vector<uint64_t> seen[2];
     int plies = 0;
     for (; plies < 300 && position.phase != OVER; ++plies) {
