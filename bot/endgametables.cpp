@@ -1,6 +1,6 @@
 #include "bot/endgametables.h"
 
-#include <zstd.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -90,84 +90,85 @@ EndgameValue afterTurn(EndgameValue next, bool sameSide) {
 
 namespace {
 
-// Level 8 packs about as tightly as zlib's best and reads four times as fast.
-const int COMPRESSION_LEVEL = 8;
+const size_t CHUNK = 1 << 16;
 
-// Compresses what it is given into a file, as one frame with a checksum.
-class Compressor {
+// Compresses what it is given into a file.
+class Deflater {
 public:
-    explicit Compressor(FILE* file) : file(file), context(ZSTD_createCCtx()), buffer(ZSTD_CStreamOutSize()) {
-        ok = context && !ZSTD_isError(ZSTD_CCtx_setParameter(context, ZSTD_c_compressionLevel, COMPRESSION_LEVEL)) &&
-             !ZSTD_isError(ZSTD_CCtx_setParameter(context, ZSTD_c_checksumFlag, 1));
-    }
-    ~Compressor() { ZSTD_freeCCtx(context); }
+    explicit Deflater(FILE* file) : file(file) { ok = deflateInit(&stream, Z_DEFAULT_COMPRESSION) == Z_OK; }
+    ~Deflater() { deflateEnd(&stream); }
     bool good() const { return ok; }
     void write(const void* data, size_t size) {
-        ZSTD_inBuffer in{data, size, 0};
-        while (ok && in.pos < in.size) pump(in, ZSTD_e_continue);
+        const uint8_t* bytes = static_cast<const uint8_t*>(data);
+        for (size_t done = 0; ok && done < size; done += CHUNK) {
+            stream.next_in = const_cast<uint8_t*>(bytes + done);
+            stream.avail_in = static_cast<uInt>(std::min(CHUNK, size - done));
+            pump(Z_NO_FLUSH);
+        }
     }
     bool finish() {
-        ZSTD_inBuffer none{nullptr, 0, 0};
-        while (ok && pump(none, ZSTD_e_end) > 0) {
-        }
+        if (ok) pump(Z_FINISH);
         return ok;
     }
 
 private:
-    // What is left to flush.
-    size_t pump(ZSTD_inBuffer& in, ZSTD_EndDirective mode) {
-        ZSTD_outBuffer out{buffer.data(), buffer.size(), 0};
-        const size_t left = ZSTD_compressStream2(context, &out, &in, mode);
-        if (ZSTD_isError(left) || std::fwrite(buffer.data(), 1, out.pos, file) != out.pos) ok = false;
-        return ok ? left : 0;
+    void pump(int flush) {
+        uint8_t out[CHUNK];
+        do {
+            stream.next_out = out;
+            stream.avail_out = CHUNK;
+            if (deflate(&stream, flush) == Z_STREAM_ERROR) ok = false;
+            const size_t produced = CHUNK - stream.avail_out;
+            if (ok && std::fwrite(out, 1, produced, file) != produced) ok = false;
+        } while (ok && stream.avail_out == 0);
     }
 
     FILE* file;
-    ZSTD_CCtx* context;
-    std::vector<uint8_t> buffer;
+    z_stream stream{};
     bool ok = false;
 };
 
-// Reads a compressed frame that must end exactly where the file does.
-class Decompressor {
+// Reads a compressed stream that must end exactly where the file does.
+class Inflater {
 public:
-    explicit Decompressor(FILE* file) : file(file), context(ZSTD_createDCtx()), buffer(ZSTD_DStreamInSize()) {
-        if (!context) throw std::bad_alloc();
-    }
-    ~Decompressor() { ZSTD_freeDCtx(context); }
-    // Exactly `size` bytes; false when the frame ends first or is damaged.
+    explicit Inflater(FILE* file) : file(file), in(CHUNK) { ok = inflateInit(&stream) == Z_OK; }
+    ~Inflater() { inflateEnd(&stream); }
     bool read(void* data, size_t size) {
-        ZSTD_outBuffer out{data, size, 0};
-        while (out.pos < out.size)
-            if (ended || !step(out)) return false;
+        stream.next_out = static_cast<uint8_t*>(data);
+        stream.avail_out = static_cast<uInt>(size);
+        while (ok && stream.avail_out > 0) {
+            if (ended) return ok = false;
+            if (stream.avail_in == 0) {
+                stream.avail_in = static_cast<uInt>(std::fread(in.data(), 1, CHUNK, file));
+                stream.next_in = in.data();
+                if (stream.avail_in == 0) return ok = false;
+            }
+            const int status = inflate(&stream, Z_NO_FLUSH);
+            if (status == Z_STREAM_END) ended = true;
+            else if (status != Z_OK) ok = false;
+        }
+        return ok;
+    }
+    bool readLarge(uint8_t* data, size_t size) {
+        for (size_t done = 0; done < size; done += CHUNK)
+            if (!read(data + done, std::min(CHUNK, size - done))) return false;
         return true;
     }
-    // Nothing is left of the frame, and nothing follows it.
+    // Nothing past the stream, and nothing past its end in the file.
     bool atEnd() {
-        uint8_t extra;
-        ZSTD_outBuffer out{&extra, 1, 0};
-        while (!ended)
-            if (!step(out) || out.pos > 0) return false;
-        return in.pos == in.size && std::fgetc(file) == EOF;
+        if (ok && !ended) {
+            uint8_t extra;
+            read(&extra, 1);
+            if (!ended || stream.avail_out == 0) return false;
+        }
+        return ended && stream.avail_in == 0 && std::fgetc(file) == EOF;
     }
 
 private:
-    // Decodes what it can; false on damage, or when a file cut short gives
-    // nothing more.
-    bool step(ZSTD_outBuffer& out) {
-        if (in.pos == in.size) in = {buffer.data(), std::fread(buffer.data(), 1, buffer.size(), file), 0};
-        const size_t wrote = out.pos, took = in.pos;
-        const size_t status = ZSTD_decompressStream(context, &out, &in);
-        if (ZSTD_isError(status)) return false;
-        ended = status == 0;
-        return ended || out.pos > wrote || in.pos > took;
-    }
-
     FILE* file;
-    ZSTD_DCtx* context;
-    std::vector<uint8_t> buffer;
-    ZSTD_inBuffer in{nullptr, 0, 0};
-    bool ended = false;
+    std::vector<uint8_t> in;
+    z_stream stream{};
+    bool ok = false, ended = false;
 };
 
 void putWord(std::vector<uint8_t>& out, uint32_t word) {
@@ -191,15 +192,15 @@ std::vector<uint8_t> safeRecord(const EndgameSlice& slice) {
     return record;
 }
 
-bool readSlice(Decompressor& in, int own, int theirs, EndgameSlice& slice) {
+bool readSlice(Inflater& in, int own, int theirs, EndgameSlice& slice) {
     const uint64_t size = sliceShape(own, theirs).size();
     slice.values.resize(size);
     uint8_t word[4];
-    if (!in.read(slice.values.data(), size) || !in.read(word, 4)) return false;
+    if (!in.readLarge(slice.values.data(), size) || !in.read(word, 4)) return false;
     const uint32_t safeCount = getWord(word);
     if (safeCount > size) return false;
     std::vector<uint8_t> gaps(size_t{safeCount} * 4);
-    if (!in.read(gaps.data(), gaps.size())) return false;
+    if (!in.readLarge(gaps.data(), gaps.size())) return false;
     slice.safePlaces.resize(safeCount);
     uint64_t place = 0;
     for (uint32_t i = 0; i < safeCount; ++i) {
@@ -209,7 +210,7 @@ bool readSlice(Decompressor& in, int own, int theirs, EndgameSlice& slice) {
         slice.safePlaces[i] = static_cast<uint32_t>(place);
     }
     slice.safeValues.resize(safeCount);
-    return in.read(slice.safeValues.data(), safeCount);
+    return in.readLarge(slice.safeValues.data(), safeCount);
 }
 
 // Every slice a removal leads to from one of `names` is among them.
@@ -244,7 +245,7 @@ bool EndgameTables::save(const std::string& path, std::vector<SliceName> names) 
     }
     bool ok = std::fwrite(header.data(), 1, header.size(), file) == header.size();
     {
-        Compressor out(file);
+        Deflater out(file);
         ok = ok && out.good();
         for (const SliceName& name : names) {
             const EndgameSlice& held = slice(name.first, name.second);
@@ -293,7 +294,7 @@ bool EndgameTables::load(const std::string& path, std::string* why) {
     // Read aside first: what is held stays as it is unless all of it reads.
     EndgameTables read;
     try {
-        Decompressor in(file);
+        Inflater in(file);
         for (const SliceName& name : names)
             if (!readSlice(in, name.first, name.second, read.slices[name.first][name.second]))
                 return refuse("is cut short or damaged");

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev libsdl-gfx1.2-dev
-  libpng-dev libzstd-dev fonts-dejavu-core libgtest-dev libbenchmark-dev
+  libpng-dev zlib1g-dev fonts-dejavu-core libgtest-dev libbenchmark-dev
   libx11-dev xvfb xdotool imagemagick
 )
 if [ "${1:-}" = "--sanitizers" ]; then
