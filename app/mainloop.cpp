@@ -19,7 +19,6 @@
 #include "app/session.h"
 #include "app/termination.h"
 #include "app/unattended.h"
-#include "bot/endgames.h"
 #include "bot/stronglevels.h"
 #include "settings/config.h"
 #include "settings/log.h"
@@ -108,7 +107,6 @@ void mainLoopPass() {
         noteInput();
     }
     followTheGame();
-    logEndgameBuild();
     quitOnTermination();
     forgetEndedGame();
     saveScreenshotWhileHeld();
@@ -120,7 +118,7 @@ void runMainLoop() {
 }
 
 void playSession() {
-    engine::allowEndgameBuild();
+    readEndgameTables();  // while the loading screen shows: no frame waits for it later
     offerSavedGame();
     runMainLoop();
     keepUnfinishedGame();
