@@ -20,7 +20,6 @@
 #include "app/session.h"
 #include "app/termination.h"
 #include "app/unattended.h"
-#include "bot/endgames.h"
 #include "bot/stronglevels.h"
 #include "settings/catalogue.h"
 #include "settings/config.h"
@@ -108,7 +107,6 @@ void mainLoopPass() {
         noteInput();
     }
     followTheGame();
-    logEndgameBuild();
     quitOnTermination();
     forgetEndedGame();
     saveScreenshotWhileHeld();
@@ -120,7 +118,7 @@ void runMainLoop() {
 }
 
 void playSession() {
-    engine::allowEndgameBuild();
+    readEndgameTables();  // while the loading screen shows: no frame waits for it later
     offerSavedGame();
     runMainLoop();
     keepUnfinishedGame();

@@ -14,9 +14,6 @@ SHOTS=${ZELK_E2E_SHOTS:-$WORK/shots}
 RUN_DIR=$WORK
 LOG_FILE=$WORK/log.txt
 mkdir -p "$SHOTS"
-# The user's cache (where the game builds its larger endgame slices) is the
-# run's own, and no slices past 3 against 3 are built unless a run asks.
-export XDG_CACHE_HOME=$WORK/cache ZELK_ENDGAMES_BUILD_TOTAL=6
 XVFB_PID=""
 GAME_PID=""
 WINDOW=""
@@ -91,6 +88,15 @@ wait_for_exit() {
   wait "$GAME_PID" || code=$?
   GAME_PID=""
   echo "$code"
+}
+
+# Waits for the game to end and sets EXIT_CODE to its exit status; called
+# in this shell itself (not in $(...)), whose child the game is.
+collect_exit() {
+  timeout 30 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end $1"
+  EXIT_CODE=0
+  wait "$GAME_PID" || EXIT_CODE=$?
+  GAME_PID=""
 }
 
 log_has() { grep -qF -- "$1" "$LOG_FILE"; }
