@@ -9,6 +9,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "app/display.h"
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/pacing.h"
@@ -20,6 +21,7 @@
 #include "app/termination.h"
 #include "app/unattended.h"
 #include "bot/stronglevels.h"
+#include "settings/catalogue.h"
 #include "settings/config.h"
 #include "settings/log.h"
 #include "settings/message.h"
@@ -48,6 +50,7 @@ int startUp() {
     ILog.log(3, "Let us go!");
     IConfig.Init();
     IMessage.Init();
+    useLanguage(IConfig.language);
     state = STATE_STARTING;
     stateBeforeKeyboard = STATE_STARTING;
     quit = false;
@@ -75,11 +78,8 @@ int startUp() {
     else
         ILog.log(0, "ERROR opening file images/zelk.icon: %s", SDL_GetError());
 
-    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, 32, SDL_SWSURFACE);
-    if (!screen) {
-        ILog.log(0, "Couldn't set the video mode: %s\n", SDL_GetError());
-        return 1;
-    }
+    screen = openDisplay();
+    if (!screen) return 1;
     fillBackground();
     splash_img = ImageLoad("images/presentation/zelkinit.png", screen, 0, 0, 0);
 
@@ -98,7 +98,7 @@ void mainLoopPass() {
     }
     signalPendingJares();
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    while (pollFrameEvent(event)) {
         dispatchEvent(event);
         noteInput();
     }
@@ -134,6 +134,7 @@ int shutDown() {
     }
     Mix_CloseAudio();
     TTF_Quit();
+    closeDisplay();
     SDL_Quit();
     screen = nullptr;
     ILog.log(3, "bye bye! - waiting to release statically allocated memory");

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/fastdrawing.h"
+#include "sprites/framepointer.h"
 #include "sprites/glide.h"
 
 Cell::Cell() {}
@@ -82,7 +83,7 @@ bool Cell::drawFlash() {
 
 bool Cell::selected() {
     int mx, my;
-    SDL_GetMouseState(&mx, &my);
+    framePointer(&mx, &my);
     return getX() < mx && mx < getX() + getWidth() && getY() < my && my < getY() + getHeight();
 }
 

@@ -3,8 +3,12 @@
 #include <SDL/SDL_image.h>
 
 #include "app/fastdrawing.h"
+#include "app/textbox.h"
+#include "app/textplaces.h"
 #include "rules/cell.h"
+#include "settings/catalogue.h"
 #include "settings/log.h"
+#include "sprites/framepointer.h"
 
 namespace sprite_frames {
 
@@ -112,6 +116,12 @@ void Entity::displaySingleScreen() {
     rect.x = static_cast<Sint16>(x);
     rect.y = static_cast<Sint16>(y);
     if (screen) blitPicture(image, screen, &rect);
+    if (screen && !caption.empty()) {
+        TextBox box = placeBox("menu", y + 52);
+        box.x = x + 2;
+        box.width = width - 4;
+        drawShadowedText(screen, tr(caption), box, {248, 236, 210, 255}, {8, 30, 40, 255});
+    }
 }
 
 void Entity::clearBG() {
@@ -161,7 +171,7 @@ bool Entity::hits(Cell* c) {
 
 bool Entity::selected() {
     int mx, my;
-    SDL_GetMouseState(&mx, &my);
+    framePointer(&mx, &my);
     return getX() < mx && mx < getX() + getWidth() && getY() < my && my < getY() + getHeight();
 }
 

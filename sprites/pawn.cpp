@@ -8,6 +8,7 @@
 #include "rules/cell.h"
 #include "settings/log.h"
 #include "sprites/entity.h"
+#include "sprites/framepointer.h"
 
 Pawn::Pawn() {}
 
@@ -53,7 +54,7 @@ bool Pawn::stepToward(int tx, int ty) {
 void Pawn::update() {
     if (state == PAWN_PICKED) {
         int mx, my;
-        SDL_GetMouseState(&mx, &my);
+        framePointer(&mx, &my);
         setX(mx - 25);
         setY(my - 25);
     }
@@ -173,7 +174,7 @@ bool Pawn::hits(Cell* c) {
 
 bool Pawn::selected() {
     int mx, my;
-    SDL_GetMouseState(&mx, &my);
+    framePointer(&mx, &my);
     return getX() < mx && mx < getX() + getWidth() && getY() < my && my < getY() + getHeight();
 }
 

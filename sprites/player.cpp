@@ -8,6 +8,7 @@
 #include "app/helpers.h"
 #include "rules/cell.h"
 #include "settings/log.h"
+#include "sprites/framepointer.h"
 
 const char* playerStateText(int state) {
     static const char* const texts[] = {"Choosing now", "Moving from", "Moving to",
@@ -76,7 +77,7 @@ void iPlayer::displaySingleScreen() {
 
 bool iPlayer::selected() {
     int mx, my;
-    SDL_GetMouseState(&mx, &my);
+    framePointer(&mx, &my);
     return getX() < mx && mx < getX() + getWidth() && getY() < my && my < getY() + getHeight();
 }
 

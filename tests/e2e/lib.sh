@@ -37,9 +37,10 @@ done
 
 # -noreset: the server would otherwise reset when the game, its last client,
 # ends, and a game started again at that moment cannot connect.
+# XVFB_SCREEN sets the screen's size (default 1024x768x24).
 start_display() {
   local fdfile="$WORK/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile" 2>"$WORK/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$fdfile" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
   [ -s "$fdfile" ] || fail "Xvfb did not start"
