@@ -12,6 +12,7 @@
 #include "settings/log.h"
 #include "sprites/about.h"
 #include "sprites/dialogs.h"
+#include "sprites/framepointer.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "sprites/pointer.h"
@@ -146,7 +147,7 @@ void describePiecesUnderMouse() {
                            std::to_string(en_pawn[i]->owner) + "\n";
         if (debug) {
             int mx, my;
-            SDL_GetMouseState(&mx, &my);
+            framePointer(&mx, &my);
             if (font) font->render(screen, mx, my, info.c_str(), 255, 255, 255, 255);
         }
         ILog.log(3, "%s", info.c_str());

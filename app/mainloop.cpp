@@ -9,6 +9,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "app/display.h"
 #include "app/flowhooks.h"
 #include "app/globals.h"
 #include "app/input.h"
@@ -18,9 +19,10 @@
 #include "app/resources.h"
 #include "app/session.h"
 #include "app/termination.h"
-#include "bot/endgames.h"
+#include "app/unattended.h"
 #include "bot/stronglevels.h"
 #include "rules/computerturn.h"
+#include "settings/catalogue.h"
 #include "settings/config.h"
 #include "settings/log.h"
 #include "settings/message.h"
@@ -49,6 +51,7 @@ int startUp() {
     ILog.log(3, "Let us go!");
     IConfig.Init();
     IMessage.Init();
+    useLanguage(IConfig.language);
     state = STATE_STARTING;
     stateBeforeKeyboard = STATE_STARTING;
     quit = false;
@@ -77,11 +80,8 @@ int startUp() {
     else
         ILog.log(0, "ERROR opening file images/zelk.icon: %s", SDL_GetError());
 
-    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, 32, SDL_SWSURFACE);
-    if (!screen) {
-        ILog.log(0, "Couldn't set the video mode: %s\n", SDL_GetError());
-        return 1;
-    }
+    screen = openDisplay();
+    if (!screen) return 1;
     fillBackground();
     splash_img = ImageLoad("images/presentation/zelkinit.png", screen, 0, 0, 0);
 
@@ -100,7 +100,7 @@ void mainLoopPass() {
     }
     signalPendingJares();
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    while (pollFrameEvent(event)) {
         dispatchEvent(event);
         noteInput();
     }
@@ -108,7 +108,6 @@ void mainLoopPass() {
         playHeldComputerTurn();
         noteInput();
     }
-    logEndgameBuild();
     quitOnTermination();
     forgetEndedGame();
     saveScreenshotWhileHeld();
@@ -120,7 +119,7 @@ void runMainLoop() {
 }
 
 void playSession() {
-    engine::allowEndgameBuild();
+    readEndgameTables();  // while the loading screen shows: no frame waits for it later
     offerSavedGame();
     runMainLoop();
     keepUnfinishedGame();
@@ -136,6 +135,7 @@ int shutDown() {
     }
     Mix_CloseAudio();
     TTF_Quit();
+    closeDisplay();
     SDL_Quit();
     screen = nullptr;
     ILog.log(3, "bye bye! - waiting to release statically allocated memory");

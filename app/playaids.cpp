@@ -2,11 +2,16 @@
 
 #include <SDL/SDL_gfxPrimitives.h>
 
+#include <string>
+#include <vector>
+
 #include "app/globals.h"
+#include "app/textplaces.h"
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "rules/flow.h"
 #include "rules/history.h"
+#include "settings/catalogue.h"
 #include "settings/log.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
@@ -30,8 +35,23 @@ void say(const std::string& line) {
 bool boardAtRest() {
     if (state != STATE_PLAYING || !currentPlayer) return false;
     if (!somePieceGlides()) return true;
-    say("Wait: a piece is moving");
+    say(tr("Wait: a piece is moving"));
     return false;
+}
+
+// "2 placements", "a move and a removal", in the player's language.
+std::string inWords(const ChangeCount& change) {
+    std::vector<std::string> parts;
+    const auto counted = [&parts](int count, const char* one, const char* many) {
+        if (count) parts.push_back(count == 1 ? tr(one) : trf(many, {std::to_string(count)}));
+    };
+    counted(change.placements, "a placement", "{1} placements");
+    counted(change.moves, "a move", "{1} moves");
+    counted(change.removals, "a removal", "{1} removals");
+    if (parts.empty()) return tr("the turn");
+    if (parts.size() == 1) return parts[0];
+    if (parts.size() == 2) return trf("{1} and {2}", {parts[0], parts[1]});
+    return trf("{1}, {2} and {3}", {parts[0], parts[1], parts[2]});
 }
 
 void ring(SDL_Surface* target, int cell, Uint8 r, Uint8 g, Uint8 b) {
@@ -50,23 +70,23 @@ void arrow(SDL_Surface* target, int from, int to) {
 
 void takeBack() {
     if (!boardAtRest()) return;
-    std::string what;
-    if (!takeBackTurn(what)) return say("Nothing to take back");
-    say("Took back " + (what.empty() ? std::string("the turn") : what));
+    ChangeCount change;
+    if (!takeBackTurn(change)) return say(tr("Nothing to take back"));
+    say(trf("Took back {1}", {inWords(change)}));
 }
 
 void playAgain() {
     if (!boardAtRest()) return;
-    std::string what;
-    if (!playTurnAgain(what)) return say("Nothing to play again");
-    say("Played again " + (what.empty() ? std::string("the turn") : what));
+    ChangeCount change;
+    if (!playTurnAgain(change)) return say(tr("Nothing to play again"));
+    say(trf("Played again {1}", {inWords(change)}));
 }
 
 void hint() {
     if (!boardAtRest()) return;
     engine::Advice advice = engine::adviseLiveGame(HINT_SOFT_MILLISECONDS, HINT_HARD_MILLISECONDS);
-    if (!advice.found) return say("Hint: nothing to play");
-    say(std::string("Hint: ") + advice.judgement);
+    if (!advice.found) return say(tr("Hint: nothing to play"));
+    say(trf("Hint: {1}", {tr(advice.judgement)}));
     aids.advice = advice;
     aids.adviceShown = true;
 }
@@ -104,7 +124,7 @@ void drawPlayAids(SDL_Surface* target) {
             ring(target, move.from, 230, 30, 30);
         }
     }
-    if (!aids.line.empty() && font) font->render(target, 306, 311, aids.line.c_str(), 255, 255, 255, 255);
+    if (!aids.line.empty()) drawText(target, aids.line, placeBox("aid"), {255, 255, 255, 255});
 }
 
 void forgetPassingMarks() {

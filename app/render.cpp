@@ -4,15 +4,19 @@
 
 #include <string>
 
+#include "app/display.h"
 #include "app/globals.h"
 #include "app/pacing.h"
 #include "app/playaids.h"
+#include "app/textplaces.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/cell.h"
+#include "settings/catalogue.h"
 #include "settings/config.h"
 #include "settings/log.h"
 #include "sprites/fastdrawing.h"
+#include "sprites/framepointer.h"
 #include "sprites/glide.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
@@ -28,16 +32,24 @@ void text(SDL_Surface* target, int x, int y, const std::string& line, Uint8 r, U
     if (font) font->render(target, x, y, line.c_str(), r, g, b, 255);
 }
 
-const char* kindName(iPlayer* player) {
-    return player->IsComputer() ? "Computer" : "Human";
+std::string kindName(iPlayer* player) {
+    return tr(player->IsComputer() ? "Computer" : "Human");
 }
 
+// Each text in its box, in the player's language.
 void renderPlayerColumn(SDL_Surface* target, iPlayer* player, int x) {
     player->displaySingleScreen();
-    text(target, x, 500, player->name, 0, 0, 0);
-    text(target, x, 520, player->type == COMPUTER ? "Computer" : "Human", 0, 0, 0);
-    text(target, x, 540, player->status, 0, 0, 0);
-    text(target, x, 560, "Has " + std::to_string(player->pawnsOnBoard) + " on board", 0, 0, 0);
+    const char* place = x < SCREEN_WIDTH / 2 ? "player.left" : "player";
+    const SDL_Color black = {0, 0, 0, 255};
+    drawText(target, player->name, placeBox(place, 500), black);
+    drawText(target, kindName(player), placeBox(place, 520), black);
+    drawText(target, tr(player->status), placeBox(place, 540), black);
+    drawText(target, trf("Has {1} on board", {std::to_string(player->pawnsOnBoard)}), placeBox(place, 560), black);
+}
+
+void renderClock(SDL_Surface* target, Timer& clock, const char* place) {
+    const std::string shown = clock.isPaused() ? tr(clock.getTimeMMSSHH()) : clock.getTimeMMSSHH();
+    drawText(target, shown, placeBox(place), {10, 10, 10, 255});
 }
 
 Uint8 lowByte(int value) {
@@ -84,7 +96,7 @@ void renderGame(SDL_Surface* target) {
         renderMenuPlaying();
     if (debug) {
         int mx, my;
-        SDL_GetMouseState(&mx, &my);
+        framePointer(&mx, &my);
         std::string line = "x: " + std::to_string(mx) + " y: " + std::to_string(my);
         for (int i = 0; i < CELL_COUNT; ++i)
             if (en_cell[i] && en_cell[i]->selected())
@@ -98,16 +110,15 @@ void renderStatusBars(SDL_Surface* target) {
     if (playerTwo) renderPlayerColumn(target, playerTwo, 628);
     if (state == STATE_PLAYING) {
         if (currentPlayer == playerOne)
-            text(target, 5, 16, timerOne.getTimeMMSSHH(), 10, 10, 10);
+            renderClock(target, timerOne, "clock.left");
         else
-            text(target, 670, 16, timerTwo.getTimeMMSSHH(), 10, 10, 10);
+            renderClock(target, timerTwo, "clock");
     }
-    if (iGame) text(target, 306, 250, std::string("    level: ") + iGame->getGameLevelName(), 255, 255, 255);
+    const SDL_Color white = {255, 255, 255, 255};
+    if (iGame) drawText(target, trf("    level: {1}", {tr(iGame->getGameLevelName())}), placeBox("centre", 250), white);
     if (playerOne && playerTwo)
-        text(target, 306, 270,
-             std::string("   ") + kindName(playerOne) + " vs " + kindName(playerTwo), 255, 255,
-             255);
-    if (gamePhase >= 0 && gamePhase <= 2) text(target, 306, 291, gameCurrentPhases[gamePhase], 255, 255, 255);
+        drawText(target, trf("   {1} vs {2}", {kindName(playerOne), kindName(playerTwo)}), placeBox("centre", 270), white);
+    if (gamePhase >= 0 && gamePhase <= 2) drawText(target, tr(gameCurrentPhases[gamePhase]), placeBox("centre"), white);
 }
 
 bool drawFrames = true;
@@ -139,7 +150,7 @@ void render(SDL_Surface*, SDL_Surface*, SDL_Surface* target) {
         for (Entity& sprite : OtherEntities) sprite.draw();
         drawPlayAids(target);
     }
-    SDL_UpdateRect(target, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    presentFrame();
 }
 
 bool boardIsAnimating() {
@@ -154,7 +165,7 @@ bool boardIsAnimating() {
 void showInfo(const char* info) {
     if (debug) {
         int mx, my;
-        SDL_GetMouseState(&mx, &my);
+        framePointer(&mx, &my);
         if (font) font->render(screen, mx, my, info, 255, 255, 255, 255);
     }
     ILog.log(3, "%s", info);

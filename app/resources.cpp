@@ -6,10 +6,13 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/display.h"
 #include "app/globals.h"
+#include "app/textplaces.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/cell.h"
+#include "settings/catalogue.h"
 #include "settings/config.h"
 #include "settings/log.h"
 #include "sprites/pawn.h"
@@ -100,10 +103,14 @@ void UploadBarDisplay(int percent, SDL_Surface* dst, char* text) {
     if (splash_img) {
         SDL_Rect place = {200, 80, 0, 0};
         SDL_BlitSurface(splash_img, nullptr, dst, &place);
+        const SDL_Color cream = {248, 236, 210, 255}, shade = {10, 6, 16, 255};
+        drawShadowedText(dst, tr("a Somali board game"), placeBox("splash.title"), cream, shade);
+        drawShadowedText(dst, tr("two players \xC2\xB7 twelve stones each \xC2\xB7 make a jare"),
+                         placeBox("splash.footer"), cream, {60, 30, 14, 255});
     }
     boxRGBA(dst, 200, 580, static_cast<Sint16>(574 + percent), 600, 255, 0, 0, 255);
-    if (font) font->render(dst, 210, 582, text, 255, 255, 255, 255);
-    SDL_UpdateRect(dst, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    drawText(dst, tr(text), placeBox("loading"), {255, 255, 255, 255});
+    presentFrame();
 }
 
 void UploadBarDisplay(int percent, SDL_Surface* dst, const char* text) {
@@ -170,13 +177,17 @@ void loadEverything() {
 
     UploadBarDisplay(15, screen, "Uploading menus and other UI text");
     ebut_redstarts = new Entity(228, 499, 65, 75, "images/menu/menuleftstarts.png", screen);
+    ebut_redstarts->setCaption("Left");
     ebut_barud = new Entity(228, 499, 65, 75, "images/menu/barud.png", screen);
     UploadBarDisplay(17, screen, "Uploading additional images");
     ebut_readgamerules = new Entity(308, 499, 65, 75, "images/menu/menureadrules.png", screen);
+    ebut_readgamerules->setCaption("Rules");
     UploadBarDisplay(19, screen, "Uploading additional images for menus");
     ebut_existthegame = new Entity(383, 499, 65, 75, "images/menu/menuquitthegame.png", screen);
+    ebut_existthegame->setCaption("Exit");
     UploadBarDisplay(21, screen, "Uploading additional images for main menus");
     ebut_greystarts = new Entity(466, 499, 65, 75, "images/menu/menurightstarts.png", screen);
+    ebut_greystarts->setCaption("Right");
     ebut_dradan = new Entity(466, 499, 65, 75, "images/menu/dradan.png", screen);
 
     UploadBarDisplay(23, screen, "Uploading pawns' images");
@@ -241,6 +252,7 @@ void releaseEverything() {
     freeSurface(menu_bg);
     freeSurface(infobar_bg);
     freeSurface(splash_img);
+    releaseTextFonts();
     deleteAndClear(font);
     deleteAndClear(fontBig);
     deleteAndClear(fontHuge);

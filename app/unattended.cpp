@@ -13,6 +13,7 @@
 #include "settings/log.h"
 #include "settings/scan.h"
 #include "sprites/dialogs.h"
+#include "sprites/framepointer.h"
 
 const char* const unattendedVariable = "ZELK_UNATTENDED";
 
@@ -37,9 +38,10 @@ int passCap() {
 // through the game's own dispatch.
 void pressLeftStarts() {
     if (!ebut_redstarts) return;
-    const Uint16 x = static_cast<Uint16>(ebut_redstarts->getX() + ebut_redstarts->getWidth() / 2);
-    const Uint16 y = static_cast<Uint16>(ebut_redstarts->getY() + ebut_redstarts->getHeight() / 2);
-    SDL_WarpMouse(x, y);
+    int x = ebut_redstarts->getX() + ebut_redstarts->getWidth() / 2;
+    int y = ebut_redstarts->getY() + ebut_redstarts->getHeight() / 2;
+    frameToWindow(x, y);
+    SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
     SDL_PumpEvents();
     SDL_Event click = {};
     click.type = SDL_MOUSEBUTTONDOWN;

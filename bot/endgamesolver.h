@@ -1,7 +1,10 @@
-// The retrograde solver of the endgame tables. Slices are solved by the
-// total number of pieces, fewest first: a removal leads into a slice
-// already solved. Within a group, pass k settles every position won or lost
-// in exactly k turns from its successors; what no pass settles is drawn.
+// The retrograde solver of the endgame tables. A slice is solved together
+// with its mirror (the same pieces, the other side to act), once the
+// slices that their removals lead to are solved: by the distance to the
+// end, nearest first. Each position settled at a distance sends its value
+// back to the positions one turn before it (its un-moves): a win for one of
+// them settles it, a loss counts down the successors that might still save
+// it. What no distance settles is drawn.
 #pragma once
 
 #include <functional>
@@ -16,12 +19,13 @@ struct SolveCounts {
     int longest = 0;  // turns, over won and lost
 };
 
-// Fills `tables` for 3 up to tables.most() pieces a side, from `fromTotal`
-// up to tables.mostTotal() in all; the slices with fewer pieces must be
-// solved already. `progress` hears a line after each pass; `stop` is polled
-// often and ends the build unfinished when it turns true. False when stopped.
-bool solveEndgames(EndgameTables& tables, const std::function<void(const std::string&)>& progress,
-                   const std::function<bool()>& stop = nullptr, int fromTotal = 2 * ENDGAME_FEWEST);
+// Solves the slices of 3 up to `most` pieces a side and at most `mostTotal`
+// in all (0: no limit) that `tables` does not hold yet, fewest pieces
+// first; those it holds must be solved. `progress` hears a line for each
+// pair of slices solved. False when a position lasts longer than the
+// values can tell.
+bool solveEndgames(EndgameTables& tables, int most, int mostTotal = 0,
+                   const std::function<void(const std::string&)>& progress = nullptr);
 
 // The counts of one slice (normal positions only, those the game reaches).
 SolveCounts countSlice(const EndgameTables& tables, int own, int theirs);

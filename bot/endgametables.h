@@ -1,12 +1,13 @@
-// The solved endgames: every moving-phase position with 3 up to `most`
-// pieces a side (and at most `mostTotal` in all), won, lost or drawn for the side to act, with the number of
-// turns to the end (a step and the removal it earns are one turn, and so is
-// each step of a safe route). Built by the solver, saved to and read from a
-// file of its own; probed by the Expert and the Novice.
+// The solved endgames: every moving-phase position of the slices held
+// (3 and more pieces a side), won, lost or drawn for the side to act, with
+// the number of turns to the end (a step and the removal it earns are one
+// turn, and so is each step of a safe route). Built by the solver, saved to
+// and read from compressed files; probed by the Expert and the Novice.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bot/endgameindex.h"
@@ -16,7 +17,8 @@ namespace engine {
 
 // One stored value: 0 drawn, 1-127 won in that many turns, 128-254 lost in
 // (value - 127) turns, 255 a position the game never reaches (the side to
-// act cannot step, or a safe route while the other side could step).
+// act cannot step, or a safe route while the other side could step) or a
+// place that stands for no position.
 using EndgameValue = uint8_t;
 const EndgameValue DRAWN = 0;
 const EndgameValue NO_POSITION = 255;
@@ -28,48 +30,62 @@ inline int turnsLeft(EndgameValue value) { return isLost(value) ? value - LONGES
 inline EndgameValue won(int turns) { return static_cast<EndgameValue>(turns); }
 inline EndgameValue lost(int turns) { return static_cast<EndgameValue>(turns + LONGEST); }
 
+// The positions of one slice: the normal ones by place; those of a safe
+// route (the other side blocked, rare) as a sorted list of places.
+struct EndgameSlice {
+    std::vector<EndgameValue> values;
+    std::vector<uint32_t> safePlaces;
+    std::vector<EndgameValue> safeValues;
+
+    bool held() const { return !values.empty(); }
+    // The safe-route position's value at `place`; null when there is none.
+    const EndgameValue* safeValue(uint64_t place) const;
+    EndgameValue* safeValue(uint64_t place) {
+        return const_cast<EndgameValue*>(static_cast<const EndgameSlice*>(this)->safeValue(place));
+    }
+};
+
+using SliceName = std::pair<int, int>;  // pieces of the side to act, of the other
+
 class EndgameTables {
 public:
-    // `mostTotal` 0: every slice up to `most` a side.
-    explicit EndgameTables(int most = 0, int mostTotal = 0);
-    int most() const { return mostPieces; }
-    int mostTotal() const { return totalPieces; }
     bool covers(int own, int theirs) const {
-        return own >= ENDGAME_FEWEST && theirs >= ENDGAME_FEWEST && own <= mostPieces && theirs <= mostPieces &&
-               own + theirs <= totalPieces;
+        return own >= ENDGAME_FEWEST && theirs >= ENDGAME_FEWEST && own <= ENDGAME_MOST && theirs <= ENDGAME_MOST &&
+               slices[own][theirs].held();
     }
     bool covers(const Position& position) const;
+    // The most pieces of a side, and in all, of the slices held (0: none).
+    int most() const;
+    int mostTotal() const;
+    std::vector<SliceName> held() const;
+
     // For the side to act with `own` against `theirs`.
     EndgameValue value(Points own, Points theirs, bool safeRoute) const {
-        return slice(safeRoute, popcount(own), popcount(theirs))[sliceIndex(own, theirs)];
+        const SlicePlace place = slicePlace(own, theirs);
+        const EndgameSlice& held = slices[place.mover][place.other];
+        if (!safeRoute) return held.values[place.index];
+        const EndgameValue* safe = held.safeValue(place.index);
+        return safe ? *safe : NO_POSITION;
     }
     // The position's value for its side to act; a pending removal takes the
     // best one. Only for positions it covers.
     EndgameValue value(const Position& position) const;
 
-    std::vector<EndgameValue>& slice(bool safeRoute, int own, int theirs) { return values[safeRoute][own][theirs]; }
-    const std::vector<EndgameValue>& slice(bool safeRoute, int own, int theirs) const {
-        return values[safeRoute][own][theirs];
-    }
+    EndgameSlice& slice(int own, int theirs) { return slices[own][theirs]; }
+    const EndgameSlice& slice(int own, int theirs) const { return slices[own][theirs]; }
 
-    // Covers up to `mostTotal` pieces in all; the slices added stay empty
-    // until the solver fills them.
-    void widen(int mostTotal);
-
-    // The slices with `fromTotal` pieces in all or more, compressed, written
-    // whole to a new file and renamed into place: a file that exists is
-    // complete.
-    bool save(const std::string& path, int fromTotal = 2 * ENDGAME_FEWEST) const;
-    // Adds the slices of a file that begins where these end (every slice
-    // from the fewest pieces when these hold none): a base file, then the
-    // file of the larger slices, read as one. A file that does not follow,
-    // is cut or damaged changes nothing.
-    bool load(const std::string& path);
+    // The slices named (all held when none are), compressed, written whole
+    // to a new file of the directory and renamed into place: a file that
+    // exists is complete.
+    bool save(const std::string& path, std::vector<SliceName> names = {}) const;
+    // Adds the slices of a file to those held, which then still hold every
+    // slice a removal leads to. A file that overlaps them, leaves such a
+    // gap, is cut or damaged, or cannot be held in memory changes nothing
+    // and says why in `why`.
+    bool load(const std::string& path, std::string* why = nullptr);
 
 private:
-    int mostPieces;
-    int totalPieces;
-    std::vector<EndgameValue> values[2][ENDGAME_MOST + 1][ENDGAME_MOST + 1];
+    EndgameSlice slices[ENDGAME_MOST + 1][ENDGAME_MOST + 1];
 };
 
 // Won beats drawn beats lost; the nearer win, the farther loss.

@@ -88,15 +88,6 @@ void rehash(Position& position) {
             if (position.pieces[side] & (1u << point)) position.hash ^= pieceKeys[side][point];
 }
 
-bool completesLine(Points own, int point) {
-    const Points bit = 1u << point;
-    for (Points line : linesThrough[point]) {
-        const Points others = line & ~bit;
-        if ((own & others) == others) return true;
-    }
-    return false;
-}
-
 int fullLines(Points pieces) {
     int lines = 0;
     for (Points line : linePoints) lines += (pieces & line) == line;

@@ -79,7 +79,14 @@ bool canStep(const Position& position, int side);
 
 // Lines of `side` that a piece of `side` on `point` would complete (the
 // other two points of the line hold its pieces).
-bool completesLine(Points own, int point);
+inline bool completesLine(Points own, int point) {
+    const Points bit = 1u << point;
+    for (Points line : linesThrough[point]) {
+        const Points others = line & ~bit;
+        if ((own & others) == others) return true;
+    }
+    return false;
+}
 
 // Number of lines entirely held by `pieces`.
 int fullLines(Points pieces);

@@ -1,6 +1,8 @@
 #include "bot/stronglevels.h"
 
-#include "bot/endgames.h"
+#include <chrono>
+
+#include "bot/endgamefiles.h"
 #include "bot/game.h"
 #include "bot/livegame.h"
 #include "rules/board.h"
@@ -29,23 +31,25 @@ bool fits(const engine::Move& move, StrongLevels::Task task) {
     return false;
 }
 
-// Once a run, where the endgame tables came from (read on first use).
-void reportEndgameTables() {
+}  // namespace
+
+void readEndgameTables() {
     static bool reported = false;
     if (reported) return;
     reported = true;
+    const auto started = std::chrono::steady_clock::now();
     const engine::EndgameTables* tables = engine::endgameTables();
-    if (tables)
-        ILog.log(1, "Endgame tables: %s (3 to %d pieces a side, at most %d in all)",
-                 engine::endgameTablesSource().c_str(), tables->most(), tables->mostTotal());
-    else
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const engine::EndgameTablesFound& found = engine::endgameTablesFound();
+    for (const std::string& problem : found.problems) ILog.log(0, "Endgame tables: %s", problem.c_str());
+    if (!tables) {
         ILog.log(1, "Endgame tables: none found");
-}
-
-}  // namespace
-
-void logEndgameBuild() {
-    for (const std::string& line : engine::followEndgameBuild()) ILog.log(1, "%s", line.c_str());
+        return;
+    }
+    std::string files;
+    for (const std::string& file : found.read) files += (files.empty() ? "" : " + ") + file;
+    ILog.log(1, "Endgame tables: %s (3 to %d pieces a side, at most %d in all), read in %.2f s", files.c_str(),
+             tables->most(), tables->mostTotal(), seconds);
 }
 
 void StrongLevels::count(int phase, const engine::Decision& decision) {
@@ -70,8 +74,7 @@ bool StrongLevels::decide(int level, Task task, int& cell, int& from, int& to, s
     iPlayer* thinker = currentPlayer;
     const PlayerStates before = thinker ? thinker->getState() : WAITING;
     if (thinker) thinker->setState(THINKING);
-    reportEndgameTables();
-    logEndgameBuild();
+    readEndgameTables();
     engine::Decision decision;
     if (level == LEVEL_EXPERT) {
         limits.tick = showThinking;

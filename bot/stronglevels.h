@@ -48,6 +48,6 @@ private:
     Statistics searched[3];
 };
 
-// From the main loop: the endgame tables' background build started when it
-// is due, its progress logged, its tables used once complete.
-void logEndgameBuild();
+// Reads the endgame tables once and logs where from, or why not; the game
+// calls it before its first frame, the levels before their first decision.
+void readEndgameTables();

@@ -7,13 +7,16 @@ set(ZELK_APP_ID net.zelkgame.zelk)
 install(TARGETS zelk RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 
 # The whole tree the build made, whatever it holds, but for the build's stamp,
-# the desktop icons (installed below) and what a game run from the source
+# the desktop icons (installed below), the optional tables of six pieces a
+# side (installed apart, if at all) and what a game run from the source
 # tree wrote into it for its user.
 install(DIRECTORY "${ZELK_DATA_DIR}/" DESTINATION "${ZELK_INSTALLED_TREE}"
   PATTERN ".generated" EXCLUDE
+  PATTERN "endgames-6.zdb" EXCLUDE
   PATTERN "icons" EXCLUDE
   PATTERN "zelk.conf*" EXCLUDE
   PATTERN ".zelk.conf*" EXCLUDE
+  PATTERN "zelk.window*" EXCLUDE
   PATTERN "*.tmp" EXCLUDE
   PATTERN "log.txt" EXCLUDE
   PATTERN "*.bmp" EXCLUDE)

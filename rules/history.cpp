@@ -49,24 +49,24 @@ unsigned turnClock() {
     return clock ? clock() : 0;
 }
 
-bool replaceBy(const GameSnapshot* target, Replacement why, std::string& what) {
+bool replaceBy(const GameSnapshot* target, Replacement why, ChangeCount& change) {
     if (!target) return false;
     const GameSnapshot now = captureGame(turnClock());
     const GameSnapshot position = *target;
     restoreGame(position);
-    what = describeChange(position, now);
+    change = countChange(position, now);
     report(flowHooks().replaced, why, position.clockMilliseconds);
     return true;
 }
 
 }  // namespace
 
-bool takeBackTurn(std::string& what) {
-    return replaceBy(gameHistory.takeBack(captureGame(turnClock())), Replacement::TAKE_BACK, what);
+bool takeBackTurn(ChangeCount& change) {
+    return replaceBy(gameHistory.takeBack(captureGame(turnClock())), Replacement::TAKE_BACK, change);
 }
 
-bool playTurnAgain(std::string& what) {
-    return replaceBy(gameHistory.redo(), Replacement::PLAY_AGAIN, what);
+bool playTurnAgain(ChangeCount& change) {
+    return replaceBy(gameHistory.redo(), Replacement::PLAY_AGAIN, change);
 }
 
 bool resumeGame(std::vector<GameSnapshot> history, int cursor, const GameSnapshot& now) {

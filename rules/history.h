@@ -37,9 +37,9 @@ extern GameHistory gameHistory;
 
 // The game goes back to the start of the last turn (or forward to the one
 // taken back last), reported as replaced; false, with nothing changed, when
-// there is none. `what` says what lay between, as describeChange does.
-bool takeBackTurn(std::string& what);
-bool playTurnAgain(std::string& what);
+// there is none. `change` counts what lay between.
+bool takeBackTurn(ChangeCount& change);
+bool playTurnAgain(ChangeCount& change);
 // A saved game put back, reported as resumed, with its history; false when
 // the history does not fit (it is then left as it was).
 bool resumeGame(std::vector<GameSnapshot> history, int cursor, const GameSnapshot& now);

@@ -65,11 +65,6 @@ void restorePieces(const int (&pieces)[PAWN_COUNT]) {
     }
 }
 
-std::string counted(int count, const char* one, const char* many) {
-    if (count == 1) return one;
-    return std::to_string(count) + " " + many;
-}
-
 }  // namespace
 
 GameSnapshot::GameSnapshot() {
@@ -123,24 +118,17 @@ void restoreGame(const GameSnapshot& snapshot) {
     engineNewGame();
 }
 
-std::string describeChange(const GameSnapshot& one, const GameSnapshot& other) {
-    int placements = 0, moves = 0, removals = 0;
+ChangeCount countChange(const GameSnapshot& one, const GameSnapshot& other) {
+    ChangeCount change;
     for (int index = 0; index < PAWN_COUNT; ++index) {
         const int was = one.pieces[index], is = other.pieces[index];
         if (was == is) continue;
         if (was == PIECE_REMOVED || is == PIECE_REMOVED)
-            ++removals;
+            ++change.removals;
         else if (was >= 0 && is >= 0)
-            ++moves;
+            ++change.moves;
         else
-            ++placements;
+            ++change.placements;
     }
-    std::string parts[3];
-    int count = 0;
-    if (placements) parts[count++] = counted(placements, "a placement", "placements");
-    if (moves) parts[count++] = counted(moves, "a move", "moves");
-    if (removals) parts[count++] = counted(removals, "a removal", "removals");
-    std::string text;
-    for (int i = 0; i < count; ++i) text += (i == 0 ? "" : i + 1 == count ? " and " : ", ") + parts[i];
-    return text;
+    return change;
 }

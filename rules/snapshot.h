@@ -41,6 +41,9 @@ GameSnapshot captureGame(unsigned clockMilliseconds);
 // turn's clock is the caller's to set from the snapshot.
 void restoreGame(const GameSnapshot& snapshot);
 
-// What lies between two positions, either way round, in a few words for a
-// status line ("2 placements", "a move and a removal"); empty when nothing.
-std::string describeChange(const GameSnapshot& one, const GameSnapshot& other);
+// What lies between two positions, either way round: the pieces placed,
+// moved and removed.
+struct ChangeCount {
+    int placements = 0, moves = 0, removals = 0;
+};
+ChangeCount countChange(const GameSnapshot& one, const GameSnapshot& other);

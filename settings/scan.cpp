@@ -55,3 +55,24 @@ bool scanDecimal(const char* text, int& number, const char** end) {
     number = static_cast<int>(negative ? -value : value);
     return true;
 }
+
+bool scanKeyedNumber(const std::string& line, const char* key, int& value) {
+    const std::string prefix = std::string(key) + " =";
+    if (line.compare(0, prefix.size(), prefix) != 0) return false;
+    int number;
+    if (!scanDecimal(line.c_str() + prefix.size(), number)) return false;
+    value = number;
+    return true;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}

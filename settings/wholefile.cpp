@@ -11,7 +11,9 @@
 #include <cstring>
 #include <ctime>
 
+#include "settings/log.h"
 #include "settings/scan.h"
+#include "settings/userfiles.h"
 
 namespace {
 
@@ -131,4 +133,26 @@ WholeRead readFileWhole(const std::string& path, size_t limit, std::string& text
         return WholeRead::Refused;
     }
     return WholeRead::Read;
+}
+
+std::string readUserText(const char* name, size_t limit, const char* otherwise) {
+    std::string text, why;
+    const std::string path = userConfigFile(name);
+    switch (readFileWhole(path, limit, text, why)) {
+        case WholeRead::Missing: return std::string();
+        case WholeRead::Refused:
+            ILog.log(0, "ERROR reading file %s: %s; %s", path.c_str(), why.c_str(), otherwise);
+            return std::string();
+        case WholeRead::Read: break;
+    }
+    return text;
+}
+
+bool writeUserText(const char* name, const std::string& text) {
+    std::string why;
+    const bool ok = replaceFileWhole(userConfigFile(name), [&](FILE* file) {
+        return fwrite(text.data(), 1, text.size(), file) == text.size();
+    }, why);
+    if (!ok) ILog.log(0, "ERROR writing file %s: %s", name, why.c_str());
+    return ok;
 }

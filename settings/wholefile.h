@@ -27,3 +27,10 @@ enum class WholeRead { Missing, Read, Refused };
 // device or a directory is refused without waiting). Refused, with the
 // reason in `why`, for anything but a whole read.
 WholeRead readFileWhole(const std::string& path, size_t limit, std::string& text, std::string& why);
+
+// A small text file of the game's own in the user's directory for settings
+// (settings/userfiles.h): the text, empty when the file is missing or
+// refused (logged, with `otherwise` saying what the game does instead).
+std::string readUserText(const char* name, size_t limit, const char* otherwise);
+// Replaces such a file with `text`; false (logged) when it could not.
+bool writeUserText(const char* name, const std::string& text);

@@ -9,18 +9,22 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/display.h"
 #include "app/globals.h"
 #include "app/opener.h"
 #include "app/termination.h"
+#include "app/textplaces.h"
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/flow.h"
+#include "settings/catalogue.h"
 #include "settings/config.h"
 #include "settings/log.h"
 #include "settings/message.h"
 #include "settings/userfiles.h"
 #include "settings/version.h"
 #include "sprites/entity.h"
+#include "sprites/framepointer.h"
 #include "sprites/offeredlevel.h"
 #include "sprites/player.h"
 #include "sprites/pointer.h"
@@ -29,14 +33,16 @@ namespace {
 
 const char* const tickedPicture = "images/presentation/ok.png";
 const char* const untickedPicture = "images/presentation/notok.png";
+// English's page, and each other language's beside it ("docs/rules-som.html").
 const char* const rulesPage = "docs/rules.html";
 const char* const updaterDirectory = "utility/";
 const char* const updaterProgram = "GUP.exe";
-const int checkBoxSize = 25;
 // The name line runs through the bottom of the picture's place; a taller
 // avatar stops above it.
 const int avatarTop = 210, nameLineTop = 297;
 const char* const twoComputersRefused = "Attention: two computer players game is not allowed";
+const char* const uploadAllowed = "We collect data for ZelkGame software improvement";
+const char* const uploadRefused = "No data will collected for ZelkGame software improvement";
 
 // Alphabetical, each after a blank, as the credits box lists them.
 const char* const contributors[7] = {
@@ -46,34 +52,10 @@ const char* const contributors[7] = {
 const char* const creditsNotice = "Free to play, share and learn";
 const char* const thankedOrganisation = "Dhagax Board-Game Circle";
 
-// The boxes of a line either precede their labels ("[ ] Human") or follow
-// them ("Yes [ ]").
-enum LabelSide { LABELS_AFTER_BOXES, LABELS_BEFORE_BOXES };
-
-// A line cut at its runs of two blanks or more: the labels, each with the
-// blanks that lead up to it.
-struct LineChunk {
-    std::string blanks, label;
-};
-
-std::vector<LineChunk> chunksOf(const std::string& line) {
-    std::vector<LineChunk> chunks(1);
-    size_t at = 0;
-    while (at < line.size()) {
-        size_t run = line.find_first_not_of(' ', at);
-        if (run == std::string::npos) run = line.size();
-        if (run - at >= 2 && !chunks.back().label.empty()) {
-            chunks.push_back({line.substr(at, run - at), ""});
-            at = run;
-            continue;
-        }
-        size_t next = line.find("  ", run);
-        if (next == std::string::npos) next = line.size();
-        chunks.back().label += line.substr(at, next - at);
-        at = next;
-    }
-    return chunks;
-}
+// Each language by its own name, in the order of their numbers; the
+// boxes stand in a column beside the second player's picture.
+const char* const languageNames[3] = {"English", "Italiano", "Soomaali"};
+const int languageBoxX = 590, languageBoxTop = 178;
 
 const char* messageOrEmpty(int id) {
     const char* text = IMessage.getMessage(id);
@@ -83,7 +65,7 @@ const char* messageOrEmpty(int id) {
 class CheckBox {
 public:
     CheckBox(int x, int y, SDL_Surface* target)
-        : screen(target), entity(x, y, checkBoxSize, checkBoxSize, untickedPicture, target) {}
+        : screen(target), entity(x, y, CHECK_BOX_SIZE, CHECK_BOX_SIZE, untickedPicture, target) {}
     void tick(bool on) {
         entity.ChangeImage(on ? tickedPicture : untickedPicture, screen, 0, 0, 0);
     }
@@ -126,9 +108,10 @@ public:
 
 private:
     void text(int x, int y, const char* line, Uint8 r, Uint8 g, Uint8 b);
-    void textAroundBoxes(int x, int y, const char* line, std::initializer_list<int> boxes,
-                         LabelSide side);
+    void text(const std::string& line, const char* place, SDL_Color colour, int y = -1);
     void drawAvatar(Entity& avatar);
+    void drawLanguages();
+    void chooseLanguage(int language);
     void drawCredits();
     void drawPlayers();
     void tickFromSettings();
@@ -146,6 +129,8 @@ private:
     PlayerColumn one, two;
     CheckBox levels[4];
     CheckBox uploadYes, uploadNo;
+    CheckBox languages[3];
+    // In English; shown in the player's language.
     std::string playersLine, levelLine, uploadLine;
 };
 
@@ -163,7 +148,10 @@ AboutScreen::AboutScreen(SDL_Surface* target)
           "images/players/right/01.png", target),
       levels{{190, 395, target}, {286, 395, target}, {392, 395, target}, {490, 395, target}},
       uploadYes(392, 465, target),
-      uploadNo(490, 465, target) {
+      uploadNo(490, 465, target),
+      languages{{languageBoxX, languageBoxTop, target},
+                {languageBoxX, languageBoxTop + CHECK_BOX_SIZE, target},
+                {languageBoxX, languageBoxTop + 2 * CHECK_BOX_SIZE, target}} {
     tickFromSettings();
 }
 
@@ -173,47 +161,45 @@ void AboutScreen::tickFromSettings() {
         (column->player->IsComputer() ? column->computer : column->human).tick(true);
     int level = iGame ? static_cast<int>(iGame->getGameLevel()) : -1;
     if (level >= 0 && level < 4) levels[level].tick(true);
+    languages[languageInUse()].tick(true);
 }
 
 void AboutScreen::text(int x, int y, const char* line, Uint8 r, Uint8 g, Uint8 b) {
     if (font && line && *line) font->render(screen, x, y, line, r, g, b, 255);
 }
 
-// The check boxes sit on the blanks of their lines. This font's blanks are
-// narrower than a box, so a run of blanks widens as far as its box needs:
-// a label starts clear of the box before it, or ends clear of the box after
-// it. The words and their order are the line's own.
-void AboutScreen::textAroundBoxes(int x, int y, const char* line, std::initializer_list<int> boxes,
-                                  LabelSide side) {
-    if (!font) return;
-    const std::vector<int> boxX(boxes);
-    const int gap = 4;
-    int cursor = x;
-    const std::vector<LineChunk> chunks = chunksOf(line);
-    for (size_t k = 0; k < chunks.size(); ++k) {
-        const int width = font->widthOf(chunks[k].label.c_str());
-        int start = cursor + font->widthOf(chunks[k].blanks.c_str());
-        if (k > 0 && side == LABELS_AFTER_BOXES && k - 1 < boxX.size())
-            start = std::max(start, boxX[k - 1] + checkBoxSize + gap);
-        if (k > 0 && side == LABELS_BEFORE_BOXES && k < boxX.size())
-            start = std::max(start, boxX[k] - gap - width);
-        text(start, y, chunks[k].label.c_str(), 0, 0, 0);
-        cursor = start + width;
+// A text of the screen in the player's language, kept to its place. The
+// check boxes sit on the runs of blanks of their lines; each label keeps
+// clear of the boxes beside it (app/textplaces.h).
+void AboutScreen::text(const std::string& english, const char* place, SDL_Color colour, int y) {
+    for (const PlacedText& part : placedParts(tr(english), place)) {
+        TextBox box = part.box;
+        if (y >= 0) box.y = y;
+        drawText(screen, part.text, box, colour);
     }
 }
 
 void AboutScreen::drawCredits() {
+    const SDL_Color red = {255, 0, 0, 255};
     boxRGBA(screen, 575, 254, 775, 504, 0, 0, 0, 255);
     rectangleRGBA(screen, 575, 254, 775, 504, 55, 255, 255, 255);
-    text(578, 259, creditsNotice, 255, 0, 0);
-    text(578, 279, (std::string("Build: ") + buildVer).c_str(), 255, 0, 0);
+    text(creditsNotice, "settings.credits", red, 259);
+    drawText(screen, trf("Build: {1}", {buildVer}), placeBox("settings.credits", 279), red);
     // Two rows lower than 294, where this font's underscore in the build
     // text ("1.0_R02") would vanish into the rule.
     lineRGBA(screen, 578, 296, 772, 296, 255, 0, 0, 255);
-    text(578, 301, "Contributors: abc order", 255, 0, 0);
+    text("Contributors: abc order", "settings.credits", red, 301);
     for (int i = 0; i < 7; ++i) text(578, 321 + 20 * i, contributors[i], 255, 0, 0);
-    text(578, 466, "Thanks to: ", 255, 0, 0);
-    text(578, 486, thankedOrganisation, 255, 0, 0);
+    text("Thanks to: ", "settings.credits", red, 466);
+    text(thankedOrganisation, "settings.credits", red, 486);
+}
+
+void AboutScreen::drawLanguages() {
+    for (int i = 0; i < 3; ++i) {
+        languages[i].draw();
+        drawText(screen, languageNames[i], placeBox("settings.language", languageBoxTop + 4 + i * CHECK_BOX_SIZE),
+                 {0, 0, 0, 255});
+    }
 }
 
 void AboutScreen::drawAvatar(Entity& avatar) {
@@ -226,29 +212,31 @@ void AboutScreen::drawAvatar(Entity& avatar) {
 }
 
 void AboutScreen::drawPlayers() {
-    text(88, 189, "Player One", 0, 0, 0);
+    const SDL_Color black = {0, 0, 0, 255};
+    text("Player One", "settings.player.one", black);
     drawAvatar(one.avatar);
-    text(88, 299, (std::string("Name: ") + playerOne->name).c_str(), 0, 0, 0);
-    textAroundBoxes(88, 319, "Type:    Human     Computer", {130, 211}, LABELS_AFTER_BOXES);
-    text(440, 189, "Player Two", 0, 0, 0);
+    drawText(screen, trf("Name: {1}", {playerOne->name}), placeBox("settings.name.one"), black);
+    text("Type:    Human     Computer", "settings.type.one", black);
+    text("Player Two", "settings.player.two", black);
     drawAvatar(two.avatar);
-    text(390, 299, (std::string("Name: ") + playerTwo->name).c_str(), 0, 0, 0);
-    textAroundBoxes(340, 319, "Type:    Human     Computer", {382, 465}, LABELS_AFTER_BOXES);
-    textAroundBoxes(100, 400, "Game Level:    Dummy       Beginner     Novice      Expert",
-                    {190, 286, 392, 490}, LABELS_AFTER_BOXES);
-    textAroundBoxes(88, 470, "Sent your best games to WikiZelk? Yes         No", {392, 490},
-                    LABELS_BEFORE_BOXES);
+    drawText(screen, trf("Name: {1}", {playerTwo->name}), placeBox("settings.name.two"), black);
+    text("Type:    Human     Computer", "settings.type.two", black);
+    text("Game Level:    Dummy       Beginner     Novice      Expert", "settings.level", black);
+    text("Sent your best games to WikiZelk? Yes         No", "settings.upload", black);
 }
 
 void AboutScreen::draw() {
     panel.displaySingleScreen();
     rectangleRGBA(screen, 80, 56, 780, 581, 55, 255, 255, 255);
+    drawShadowedText(screen, tr("a Somali board game"), placeBox("settings.subtitle"), {248, 236, 210, 255},
+                     {20, 10, 4, 255});
     drawCredits();
-    text(100, 530, "go to WikZelk", 249, 82, 7);
-    text(230, 530, "Check updates", 249, 82, 7);
-    text(510, 530, "Save and exit", 255, 255, 255);
-    text(655, 530, "Exit", 255, 225, 225);
+    text("go to WikZelk", "settings.wiki", {249, 82, 7, 255});
+    text("Check updates", "settings.updates", {249, 82, 7, 255});
+    text("Save and exit", "settings.save", {255, 255, 255, 255});
+    text("Exit", "settings.exit", {255, 225, 225, 255});
     drawPlayers();
+    drawLanguages();
     for (PlayerColumn* column : {&one, &two}) {
         column->human.draw();
         column->computer.draw();
@@ -258,14 +246,15 @@ void AboutScreen::draw() {
     uploadNo.draw();
     if (debug) {
         int mx, my;
-        SDL_GetMouseState(&mx, &my);
+        framePointer(&mx, &my);
         std::string where = "x: " + std::to_string(mx) + " y: " + std::to_string(my);
         text(578, 506, where.c_str(), 255, 0, 255);
     }
-    text(100, 342, playersLine.c_str(), 255, 0, 255);
-    text(100, 426, levelLine.c_str(), 255, 0, 255);
-    text(100, 490, uploadLine.c_str(), 255, 0, 255);
-    SDL_UpdateRect(screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    const SDL_Color magenta = {255, 0, 255, 255};
+    text(playersLine, "settings.message", magenta, 342);
+    text(levelLine, "settings.message", magenta, 426);
+    text(uploadLine, "settings.message", magenta, 490);
+    presentFrame();
 }
 
 void AboutScreen::makeKind(PlayerColumn& column, PlayerTypes kind) {
@@ -307,14 +296,23 @@ void AboutScreen::chooseUpload(bool allowed) {
     uploadNo.tick(!allowed);
     IConfig.gameFeedback = allowed ? 1 : 0;
     IConfig.modified = true;
-    uploadLine = allowed ? "We collect data for ZelkGame software improvement"
-                         : "No data will collected for ZelkGame software improvement";
+    uploadLine = allowed ? uploadAllowed : uploadRefused;
+}
+
+void AboutScreen::chooseLanguage(int language) {
+    for (int i = 0; i < 3; ++i) languages[i].tick(i == language);
+    IConfig.language = language;
+    IConfig.languageName = iConfig::languageDirectory(language);
+    IConfig.modified = true;
+    useLanguage(language);
 }
 
 void AboutScreen::openRulesPage() {
     char here[4096];
     if (!getcwd(here, sizeof here)) return;
-    const std::string page = std::string(here) + "/" + rulesPage;
+    std::string page = std::string(here) + "/" + rulesPage;
+    const std::string own = std::string(here) + "/" + rulesPageOf(IConfig.languageName);
+    if (access(own.c_str(), R_OK) == 0) page = own;
     if (access(page.c_str(), R_OK) != 0) {
         ILog.log(0, "ERROR opening file %s: %s\n", page.c_str(), strerror(errno));
         return;
@@ -355,7 +353,18 @@ void AboutScreen::click() {
     uploadLine.clear();
     if (uploadYes.hit()) chooseUpload(true);
     if (uploadNo.hit()) chooseUpload(false);
+    for (int i = 0; i < 3; ++i)
+        if (languages[i].hit()) chooseLanguage(i);
 }
+
+}  // namespace
+
+std::string rulesPageOf(const std::string& languageDirectory) {
+    if (languageDirectory == "eng") return rulesPage;
+    return "docs/rules-" + languageDirectory + ".html";
+}
+
+namespace {
 
 void saveScreenshotWhileSHeld(SDL_Surface* target) {
     Uint8* keys = SDL_GetKeyState(nullptr);
@@ -382,7 +391,7 @@ bool aboutZelk(SDL_Surface* target) {
             break;
         }
         SDL_Event event;
-        if (SDL_PollEvent(&event)) {
+        if (pollFrameEvent(event)) {
             about.draw();
             if (event.type == SDL_MOUSEBUTTONDOWN) {
                 const ClickAt place(event.button.x, event.button.y);

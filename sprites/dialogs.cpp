@@ -6,11 +6,15 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/display.h"
 #include "app/globals.h"
 #include "app/pacing.h"
 #include "app/termination.h"
+#include "app/textplaces.h"
+#include "settings/catalogue.h"
 #include "settings/userfiles.h"
 #include "sprites/entity.h"
+#include "sprites/framepointer.h"
 #include "sprites/pointer.h"
 #include "upload/record.h"
 
@@ -32,14 +36,14 @@ struct DialogLayout {
     }
 
     void drawCaptions() {
-        write(font, 388, 353, "Yes", 255, 255, 255);
-        write(font, 506, 353, "No", 255, 255, 255);
+        write("Yes", "dialog.yes", 255, 255, 255);
+        write("No", "dialog.no", 255, 255, 255);
     }
 
     void drawDebugLine(int x) {
         if (!debug) return;
         int mx, my;
-        SDL_GetMouseState(&mx, &my);
+        framePointer(&mx, &my);
         std::string line = "x: " + std::to_string(mx) + " y: " + std::to_string(my);
         write(font, x, 110, line.c_str(), 255, 0, 255);
     }
@@ -48,7 +52,12 @@ struct DialogLayout {
         if (which && text) which->render(screen, x, y, text, r, g, b, 255);
     }
 
-    void show() { SDL_UpdateRect(screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT); }
+    // A text of the game in the player's language, kept to its place.
+    void write(const std::string& english, const char* place, Uint8 r, Uint8 g, Uint8 b) {
+        drawText(screen, tr(english), placeBox(place), {r, g, b, 255});
+    }
+
+    void show() { presentFrame(); }
 
     SDL_Surface* screen;
     Entity panel, yes, no;
@@ -57,8 +66,8 @@ struct DialogLayout {
 void drawQuestion(DialogLayout& dialog, const char* line1, const char* line2) {
     dialog.drawPanel();
     dialog.drawDebugLine(303);
-    dialog.write(font, 213, 150, line1, 255, 0, 255);
-    dialog.write(font, 213, 275, line2, 0, 0, 255);
+    if (line1) dialog.write(line1, "question.heading", 255, 0, 255);
+    if (line2) dialog.write(line2, "question", 0, 0, 255);
     dialog.drawCaptions();
     dialog.show();
 }
@@ -147,12 +156,12 @@ void burstWhereRocketsMeet(DialogLayout& dialog, RocketPair rockets[], int& base
     }
 }
 
-void drawGameOver(DialogLayout& dialog, const std::string& winnerLine, RocketPair rockets[],
+void drawGameOver(DialogLayout& dialog, const std::string& winnerName, RocketPair rockets[],
                   int baseline) {
     dialog.drawPanel();
-    dialog.write(fontBig, 213, 150, "Game over!", 255, 0, 0);
-    dialog.write(fontHuge, 213, 210, winnerLine.c_str(), 255, 0, 0);
-    dialog.write(font, 213, 325, "Do you want to continue?", 0, 0, 0);
+    dialog.write("Game over!", "gameover.title", 255, 0, 0);
+    drawText(dialog.screen, trf("{1} won", {winnerName}), placeBox("gameover.winner"), {255, 0, 0, 255});
+    dialog.write("Do you want to continue?", "gameover.question", 0, 0, 0);
     dialog.drawCaptions();
     flyRockets(dialog.screen, rockets, baseline);
     dialog.drawDebugLine(213);
@@ -177,7 +186,7 @@ bool yesno(SDL_Surface* target, char* line1, char* line2) {
     // main loop then quits, saving the game.
     while (!terminationRequested()) {
         SDL_Event event;
-        if (!SDL_PollEvent(&event)) {
+        if (!pollFrameEvent(event)) {
             SDL_Delay(10);
             continue;
         }
@@ -198,7 +207,7 @@ bool yesno(SDL_Surface* target, const char* line1, const char* line2) {
 }
 
 bool vittoria(SDL_Surface* target, char* winnerName) {
-    const std::string winnerLine = std::string(winnerName) + " won";
+    const std::string winner = winnerName ? winnerName : "";
     if (answerHook) {
         informNOVL();
         bool answer = answerHook(DIALOG_GAME_OVER, winnerName, "Do you want to continue?");
@@ -212,7 +221,7 @@ bool vittoria(SDL_Surface* target, char* winnerName) {
     launchFirst(rockets, baseline);
     // The fireworks go on while the game is reported.
     informNOVL([&] {
-        drawGameOver(dialog, winnerLine, rockets, baseline);
+        drawGameOver(dialog, winner, rockets, baseline);
         burstWhereRocketsMeet(dialog, rockets, baseline);
         SDL_PumpEvents();
         return !terminationRequested();
@@ -221,10 +230,10 @@ bool vittoria(SDL_Surface* target, char* winnerName) {
     // cleared, so nothing is saved.
     while (!terminationRequested()) {
         Uint32 frameStart = SDL_GetTicks();
-        drawGameOver(dialog, winnerLine, rockets, baseline);
+        drawGameOver(dialog, winner, rockets, baseline);
         burstWhereRocketsMeet(dialog, rockets, baseline);
         SDL_Event event;
-        while (SDL_PollEvent(&event)) {
+        while (pollFrameEvent(event)) {
             if (event.type != SDL_MOUSEBUTTONDOWN) continue;
             const ClickAt place(event.button.x, event.button.y);
             resetall();

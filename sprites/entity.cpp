@@ -2,7 +2,10 @@
 
 #include <SDL/SDL_image.h>
 
+#include "app/textbox.h"
+#include "app/textplaces.h"
 #include "rules/cell.h"
+#include "settings/catalogue.h"
 #include "settings/log.h"
 #include "sprites/fastdrawing.h"
 #include "sprites/pointer.h"
@@ -113,6 +116,12 @@ void Entity::displaySingleScreen() {
     rect.x = static_cast<Sint16>(x);
     rect.y = static_cast<Sint16>(y);
     if (screen) blitPicture(image, screen, &rect);
+    if (screen && !caption.empty()) {
+        TextBox box = placeBox("menu", y + 52);
+        box.x = x + 2;
+        box.width = width - 4;
+        drawShadowedText(screen, tr(caption), box, {248, 236, 210, 255}, {8, 30, 40, 255});
+    }
 }
 
 void Entity::clearBG() {

@@ -5,6 +5,8 @@
 
 #include <SDL/SDL.h>
 
+#include <string>
+
 #include "sprites/janim.h"
 
 class Cell;
@@ -55,6 +57,9 @@ public:
         ChangeImage(const_cast<char*>(file), screen, r, g, b);
     }
     bool hits(Cell* c);
+    // A button's word, in English; drawn under its picture in the player's
+    // language.
+    void setCaption(const char* english) { caption = english ? english : ""; }
 
     SDL_Surface* getImage() const { return image; }
     bool hasFrames() const;
@@ -78,6 +83,7 @@ private:
     float savedX = 0, savedY = 0;
     int bgSaved = 0;
     Uint32 lastFrameTicks = 0;
+    std::string caption;
     JAnimBase* anim = nullptr;
     SDL_Surface* background = nullptr;
     bool ownsFrames = false;

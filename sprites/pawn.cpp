@@ -61,7 +61,7 @@ bool Pawn::stepToward(int tx, int ty) {
 void Pawn::update() {
     if (state == PAWN_PICKED) {
         int mx, my;
-        SDL_GetMouseState(&mx, &my);
+        framePointer(&mx, &my);
         setX(mx - 25);
         setY(my - 25);
     }

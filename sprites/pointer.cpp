@@ -1,6 +1,6 @@
 #include "sprites/pointer.h"
 
-#include <SDL/SDL.h>
+#include "sprites/framepointer.h"
 
 namespace {
 bool held = false;
@@ -12,7 +12,7 @@ void pointerPosition(int* x, int* y) {
         *x = heldX;
         *y = heldY;
     } else {
-        SDL_GetMouseState(x, y);
+        framePointer(x, y);
     }
 }
 

@@ -1,7 +1,7 @@
 // Where the pointer is for a sprite's `selected()`: while a click is being
 // handled, where the click was made (the pointer may have moved on since the
 // click was queued, and the click belongs where it happened); otherwise
-// where the pointer is now.
+// where the pointer is now, in the frame's coordinates (sprites/framepointer.h).
 #pragma once
 
 void pointerPosition(int* x, int* y);

@@ -19,6 +19,7 @@
 #include "bot/game.h"
 #include "rules/board.h"
 #include "rules/flow.h"
+#include "settings/catalogue.h"
 #include "settings/config.h"
 #include "sprites/about.h"
 #include "sprites/player.h"
@@ -35,6 +36,7 @@ const Spot dummy{202, 407}, beginner{298, 407}, novice{404, 407}, expert{502, 40
 const Spot uploadYes{404, 477}, uploadNo{502, 477};
 const Spot wiki{140, 536}, updates{275, 536}, saveAndExit{560, 536}, justExit{690, 536};
 const Spot nowhere{300, 250};
+const Spot english{602, 190}, italiano{602, 215}, soomaali{602, 240};
 
 class About : public testing::Test {
 protected:
@@ -256,6 +258,28 @@ TEST_F(About, TheWikiButtonOpensTheShippedRulesPageWithoutAShell) {
     // A path is handed over as one argument, with anything a shell would
     // act on percent-encoded.
     EXPECT_EQ(fileUrl("/tmp/a b;c'$(x)"), "file:///tmp/a%20b%3Bc%27%24%28x%29");
+}
+
+TEST_F(About, ALanguageBoxChangesTheTextsAtOnceAndTheRulesPageWithThem) {
+    writeRecorder("opener.sh", "opened.txt");
+    setenv("ZELK_OPENER", "./opener.sh", 1);
+    EXPECT_TRUE(clickThrough({soomaali, wiki, saveAndExit}));
+    EXPECT_EQ(languageInUse(), 2);
+    EXPECT_EQ(IConfig.language, 2);
+    EXPECT_EQ(IConfig.languageName, "som");
+    EXPECT_TRUE(IConfig.modified);
+    EXPECT_EQ(tr("Save and exit"), "Kaydi oo bax");
+    char here[4096];
+    ASSERT_NE(getcwd(here, sizeof here), nullptr);
+    EXPECT_EQ(waitForFile("opened.txt"), fileUrl(std::string(here) + "/docs/rules-som.html") + "|" + here);
+    // "Exit" keeps a language for this run only, as any other setting.
+    IConfig.modified = false;
+    EXPECT_FALSE(clickThrough({italiano, justExit}));
+    EXPECT_EQ(languageInUse(), 1);
+    EXPECT_FALSE(IConfig.modified);
+    EXPECT_TRUE(clickThrough({english, english, saveAndExit}));
+    EXPECT_EQ(tr("Save and exit"), "Save and exit");
+    EXPECT_EQ(IConfig.language, 0);
 }
 
 TEST_F(About, TheUpdaterStartsInItsDirectoryOrIsLoggedAsMissing) {

@@ -1,10 +1,12 @@
 // The endgame tables: the board's symmetries, the solver against a plain
-// search of the real position model on the 3-against-3 slice, every value
+// search of the real position model on the small slices, every value
 // against its successors, symmetric positions sharing one value, the file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <set>
 
@@ -17,6 +19,15 @@
 using namespace engine;
 
 namespace {
+
+// 3 against 3, 3 against 4 and 4 against 3: a removal leads from the
+// larger slices into the smaller one, and safe routes occur in both.
+const EndgameTables& solvedSevens() {
+    static EndgameTables tables;
+    static const bool solved = solveEndgames(tables, 4, 7);
+    EXPECT_TRUE(solved);
+    return tables;
+}
 
 Points randomSet(std::mt19937& random, int count, Points taken) {
     Points set = 0;
@@ -64,6 +75,11 @@ int asScore(EndgameValue value) {
     return isWon(value) ? WIN - turnsLeft(value) : isLost(value) ? -(WIN - turnsLeft(value)) : 0;
 }
 
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 }  // namespace
 
 TEST(Symmetry, SixteenDistinctMapsThatKeepNeighboursAndLines) {
@@ -84,53 +100,56 @@ TEST(Symmetry, SixteenDistinctMapsThatKeepNeighboursAndLines) {
 }
 
 TEST(EndgameSolver, AgreesWithAPlainSearchOfTheGamesOwnRules) {
-    const EndgameTables& tables = solvedThrees();
+    const EndgameTables& tables = solvedSevens();
     std::mt19937 random(15);
-    const int turns = 5;
-    int decided = 0, checked = 0;
-    std::vector<int> farther;
-    while (checked < 150) {
-        const Points own = randomSet(random, 3, 0), theirs = randomSet(random, 3, own);
-        const bool safeRoute = random() % 4 == 0;
-        const EndgameValue value = tables.value(own, theirs, safeRoute);
-        if (value == NO_POSITION) continue;
-        ++checked;
-        const int expected = turnsLeft(value) <= turns ? asScore(value) : 0;
-        EXPECT_EQ(plainSearch(movingPosition(own, theirs, safeRoute), turns), expected)
-            << own << " v " << theirs << (safeRoute ? " safe" : "") << ", stored " << int(value);
-        decided += expected != 0;
+    for (auto [own, theirs, turns] : {std::tuple{3, 3, 5}, {3, 4, 4}, {4, 3, 4}}) {
+        int decided = 0, checked = 0;
+        while (checked < 60) {
+            const Points mine = randomSet(random, own, 0), other = randomSet(random, theirs, mine);
+            const bool safeRoute = random() % 4 == 0;
+            const EndgameValue value = tables.value(mine, other, safeRoute);
+            if (value == NO_POSITION) continue;
+            ++checked;
+            const int expected = turnsLeft(value) <= turns ? asScore(value) : 0;
+            EXPECT_EQ(plainSearch(movingPosition(mine, other, safeRoute), turns), expected)
+                << mine << " v " << other << (safeRoute ? " safe" : "") << ", stored " << int(value);
+            decided += expected != 0;
+        }
+        EXPECT_GT(decided, 10) << own << " v " << theirs << ": the sample holds decided positions";
     }
-    EXPECT_GT(decided, 30);  // the sample holds decided positions, not only open ones
 }
 
 TEST(EndgameSolver, EveryValueFollowsFromItsSuccessorsAndSymmetricPositionsShareIt) {
-    const EndgameTables& tables = solvedThrees();
-    int values[3] = {0, 0, 0};
-    for (int safe = 0; safe < 2; ++safe) {
-        const SliceShape shape = sliceShape(3, 3);
+    const EndgameTables& tables = solvedSevens();
+    int values[3] = {0, 0, 0}, safeRoutes = 0;
+    for (auto [own, theirs] : {std::pair{3, 3}, {3, 4}, {4, 3}}) {
+        const SliceShape shape = sliceShape(own, theirs);
         for (uint32_t cls = 0; cls < shape.classes; ++cls) {
-            const Points own = classSet(3, cls);
+            const Points mine = classSet(own, cls);
             for (uint32_t rank = 0; rank < shape.otherSets; ++rank) {
-                const Points theirs = nthSubset(~own & Position::ALL_POINTS, 3, rank);
-                ASSERT_EQ(sliceIndex(own, theirs), uint64_t{cls} * shape.otherSets + rank);
-                const EndgameValue value = tables.value(own, theirs, safe);
-                if (value == NO_POSITION) continue;
-                EndgameValue best = NO_POSITION;
-                forEachTurn(tables, own, theirs, safe, [&](EndgameValue next, int, int, int) {
-                    ASSERT_NE(next, NO_POSITION);
-                    if (best == NO_POSITION || better(next, best)) best = next;
-                });
-                ASSERT_EQ(value, best) << own << " v " << theirs << (safe ? " safe" : "");
-                values[isWon(value) ? 0 : isLost(value) ? 1 : 2]++;
-                for (int g = 1; g < SYMMETRY_COUNT; ++g)
-                    ASSERT_EQ(tables.value(mapPoints(g, own), mapPoints(g, theirs), safe), value)
-                        << own << " v " << theirs << " under symmetry " << g;
+                const Points other = nthSubset(~mine & Position::ALL_POINTS, theirs, rank);
+                for (int safe = 0; safe < 2; ++safe) {
+                    const EndgameValue value = tables.value(mine, other, safe);
+                    if (value == NO_POSITION) continue;
+                    EndgameValue best = NO_POSITION;
+                    forEachTurn(tables, mine, other, safe, [&](EndgameValue next, int, int, int) {
+                        ASSERT_NE(next, NO_POSITION);
+                        if (best == NO_POSITION || better(next, best)) best = next;
+                    });
+                    ASSERT_EQ(value, best) << mine << " v " << other << (safe ? " safe" : "");
+                    values[isWon(value) ? 0 : isLost(value) ? 1 : 2]++;
+                    safeRoutes += safe;
+                    for (int g = 1; g < SYMMETRY_COUNT; ++g)
+                        ASSERT_EQ(tables.value(mapPoints(g, mine), mapPoints(g, other), safe), value)
+                            << mine << " v " << other << " under symmetry " << g;
+                }
             }
         }
     }
     EXPECT_GT(values[0], 0);
     EXPECT_GT(values[1], 0);
     EXPECT_GT(values[2], 0);
+    EXPECT_GT(safeRoutes, 0);
 }
 
 TEST(EndgameTables, ThePositionsValueIncludesAPendingRemoval) {
@@ -144,36 +163,44 @@ TEST(EndgameTables, ThePositionsValueIncludesAPendingRemoval) {
     EXPECT_FALSE(tables.covers(position));
 }
 
-TEST(EndgameTables, WrittenAndReadBackWholeOrNotAtAll) {
-    const EndgameTables& tables = solvedThrees();
-    const std::string path = testing::TempDir() + "endgames-test.zdb";
+TEST(EndgameTables, AFileIsReadWholeOrNotAtAll) {
+    const EndgameTables& tables = solvedSevens();
+    const std::string path = testing::TempDir() + "endgames-" + std::to_string(getpid()) + ".zdb";
     ASSERT_TRUE(tables.save(path));
+    const std::string whole = readBytes(path);
     EndgameTables read;
     ASSERT_TRUE(read.load(path));
-    EXPECT_EQ(read.most(), 3);
-    EXPECT_EQ(read.mostTotal(), 6);
-    EXPECT_EQ(read.slice(false, 3, 3), tables.slice(false, 3, 3));
-    EXPECT_EQ(read.slice(true, 3, 3), tables.slice(true, 3, 3));
-    // A file cut short is refused and leaves nothing covered.
-    FILE* file = std::fopen(path.c_str(), "r+b");
-    ASSERT_NE(file, nullptr);
-    std::fseek(file, 0, SEEK_END);
-    const long size = std::ftell(file);
-    std::fclose(file);
-    ASSERT_EQ(truncate(path.c_str(), size - 1), 0);
-    EndgameTables cut;
-    EXPECT_FALSE(cut.load(path));
-    EXPECT_FALSE(cut.covers(3, 3));
-    std::remove(path.c_str());
-}
+    EXPECT_EQ(read.most(), 4);
+    EXPECT_EQ(read.mostTotal(), 7);
+    for (auto [own, theirs] : {std::pair{3, 3}, {3, 4}, {4, 3}}) {
+        EXPECT_EQ(read.slice(own, theirs).values, tables.slice(own, theirs).values);
+        EXPECT_EQ(read.slice(own, theirs).safePlaces, tables.slice(own, theirs).safePlaces);
+        EXPECT_EQ(read.slice(own, theirs).safeValues, tables.slice(own, theirs).safeValues);
+    }
+    EXPECT_FALSE(read.load(path)) << "the same slices twice";
 
-TEST(EndgameTables, ALimitOnAllPiecesLeavesOutTheLargerSlices) {
-    const EndgameTables tables(5, 8);
-    EXPECT_TRUE(tables.covers(3, 5));
-    EXPECT_TRUE(tables.covers(5, 3));
-    EXPECT_TRUE(tables.covers(4, 4));
-    EXPECT_FALSE(tables.covers(4, 5));
-    EXPECT_FALSE(tables.covers(5, 5));
-    EXPECT_FALSE(tables.covers(2, 5));
-    EXPECT_EQ(EndgameTables(4).mostTotal(), 8);
+    // The larger slices alone do not stand without the one they lead to.
+    ASSERT_TRUE(tables.save(path, {{3, 4}, {4, 3}}));
+    EndgameTables larger;
+    std::string why;
+    EXPECT_FALSE(larger.load(path, &why));
+    EXPECT_EQ(why, "lacks the slices its removals lead to");
+    ASSERT_TRUE(tables.save(path, {{3, 3}}));
+    ASSERT_TRUE(larger.load(path));
+    ASSERT_TRUE(tables.save(path, {{3, 4}, {4, 3}}));
+    EXPECT_TRUE(larger.load(path)) << "after the smaller slice";
+
+    std::string damaged = whole;
+    damaged[damaged.size() / 2] ^= 0x5a;
+    for (auto [bytes, what] : {std::pair{whole.substr(0, whole.size() - 1), "cut by a byte"},
+                               {whole.substr(0, whole.size() / 2), "cut in half"},
+                               {whole + '\0', "a byte more"},
+                               {damaged, "a byte changed"},
+                               {std::string(), "empty"}}) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        EndgameTables refused;
+        EXPECT_FALSE(refused.load(path)) << what;
+        EXPECT_FALSE(refused.covers(3, 3)) << what;
+    }
+    std::remove(path.c_str());
 }

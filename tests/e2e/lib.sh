@@ -14,9 +14,6 @@ SHOTS=${ZELK_E2E_SHOTS:-$WORK/shots}
 RUN_DIR=$WORK
 LOG_FILE=$WORK/log.txt
 mkdir -p "$SHOTS"
-# The user's cache (where the game builds its larger endgame slices) is the
-# run's own, and no slices past 3 against 3 are built unless a run asks.
-export XDG_CACHE_HOME=$WORK/cache ZELK_ENDGAMES_BUILD_TOTAL=6
 XVFB_PID=""
 GAME_PID=""
 WINDOW=""
@@ -40,9 +37,10 @@ done
 
 # -noreset: the server would otherwise reset when the game, its last client,
 # ends, and a game started again at that moment cannot connect.
+# XVFB_SCREEN sets the screen's size (default 1024x768x24).
 start_display() {
   local fdfile="$WORK/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile" 2>"$WORK/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$fdfile" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
   [ -s "$fdfile" ] || fail "Xvfb did not start"
@@ -101,6 +99,15 @@ wait_for_exit() {
   wait "$GAME_PID" || code=$?
   GAME_PID=""
   echo "$code"
+}
+
+# Waits for the game to end and sets EXIT_CODE to its exit status; called
+# in this shell itself (not in $(...)), whose child the game is.
+collect_exit() {
+  timeout 30 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end $1"
+  EXIT_CODE=0
+  wait "$GAME_PID" || EXIT_CODE=$?
+  GAME_PID=""
 }
 
 log_has() { grep -qF -- "$1" "$LOG_FILE"; }

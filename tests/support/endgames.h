@@ -11,8 +11,8 @@
 #include "bot/position.h"
 
 inline const engine::EndgameTables& solvedThrees() {
-    static engine::EndgameTables tables(3);
-    static const bool solved = engine::solveEndgames(tables, nullptr);
+    static engine::EndgameTables tables;
+    static const bool solved = engine::solveEndgames(tables, 3);
     EXPECT_TRUE(solved);
     return tables;
 }

@@ -4,6 +4,7 @@
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "sprites/dialogs.h"
+#include "sprites/framepointer.h"
 #include "sprites/pawn.h"
 
 namespace {
@@ -47,6 +48,7 @@ SDL_Event keyEvent(Uint8 type, SDLKey key) {
 }  // namespace
 
 void movePointer(int x, int y) {
+    frameToWindow(x, y);
     // A hand never lands on a point without moving: step there from beside
     // it, so the game always sees a movement.
     SDL_WarpMouse(static_cast<Uint16>(x > 0 ? x - 1 : x + 1), static_cast<Uint16>(y));
@@ -58,6 +60,7 @@ void movePointer(int x, int y) {
 }
 
 void queueClick(int x, int y, Uint8 button) {
+    frameToWindow(x, y);
     SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
     SDL_Event event = buttonEvent(x, y, button);
     SDL_PushEvent(&event);
@@ -71,7 +74,10 @@ void queueKey(SDLKey key) {
 
 void clickNow(int x, int y, Uint8 button) {
     movePointer(x, y);
-    dispatchEvent(buttonEvent(x, y, button));
+    frameToWindow(x, y);
+    SDL_Event click = buttonEvent(x, y, button);
+    mapEventToFrame(click);
+    dispatchEvent(click);
 }
 
 void releaseKeyNow(SDLKey key) {

@@ -1,7 +1,8 @@
 // Test support: input as a person gives it. The pointer is placed with
 // SDL_WarpMouse (the game reads the mouse state), clicks and keys are pushed
 // into the event queue for a modal loop to take, or dispatched at once the
-// way the main loop does.
+// way the main loop does. Places are given on the 800 x 600 frame and put
+// where the window shows them, whatever its size.
 #pragma once
 
 #include <SDL/SDL.h>

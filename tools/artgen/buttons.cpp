@@ -1,5 +1,7 @@
 // Menu buttons (65 x 75, white-keyed): a deep teal tile with a gold edge,
-// an icon and a short label. Also the two check boxes (25 x 25, opaque)
+// an icon and room below it for a label: the game writes the four menu
+// buttons' words itself, in the player's language; the two drums keep their
+// names here. Also the two check boxes (25 x 25, opaque)
 // and the small speed arrows (14 x 14 frame sets).
 #include "palette.hpp"
 #include "pictures.hpp"
@@ -46,7 +48,7 @@ void writeButton(const Output& out, Fonts& fonts, const std::string& file, const
     Image shapes(kButtonW, kButtonH), shadows(kButtonW, kButtonH);
     drawTile(shapes, shadows);
     icon(shapes);
-    drawLabel(shapes, fonts, label);
+    if (!label.empty()) drawLabel(shapes, fonts, label);
     finishWhiteKeyed(shapes, &shadows);
     out.png(shapes, "images/menu/" + file, PngKind::Rgba);
 }
@@ -197,10 +199,10 @@ void writeSpeedArrows(const Output& out, const std::string& name, bool up, Colou
 }  // namespace
 
 void drawButtonPictures(const Output& out, Fonts& fonts) {
-    writeButton(out, fonts, "menuleftstarts.png", "Left", startLeftIcon);
-    writeButton(out, fonts, "menurightstarts.png", "Right", startRightIcon);
-    writeButton(out, fonts, "menureadrules.png", "Rules", bookIcon);
-    writeButton(out, fonts, "menuquitthegame.png", "Exit", doorIcon);
+    writeButton(out, fonts, "menuleftstarts.png", "", startLeftIcon);
+    writeButton(out, fonts, "menurightstarts.png", "", startRightIcon);
+    writeButton(out, fonts, "menureadrules.png", "", bookIcon);
+    writeButton(out, fonts, "menuquitthegame.png", "", doorIcon);
     writeButton(out, fonts, "barud.png", "Barud", barudIcon);
     writeButton(out, fonts, "dradan.png", "Dradan", dradanIcon);
     writeCheckBox(out, "ok.png", true);

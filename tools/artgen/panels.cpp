@@ -101,8 +101,7 @@ void drawAbout(const Output& out, Fonts& fonts) {
     Mask name = centredTextMask(kW, kH, title, "Zelk", 347, 44);
     paint(shapes, shifted(name, 2, 3), rgb(20, 10, 4), 0.8f);
     paint(shapes, name, [](float, float y) { return mix(palette::kGoldLight, palette::kGold, clamp01((y - 20) / 50)); });
-    Mask subtitle = centredTextMask(kW, kH, fonts.get(FontStyle::Regular, 15), "a Somali board game", 347, 93);
-    paint(shapes, subtitle, palette::kCream);
+    // The subtitle under the name is the game's to write, in the player's language.
     EmblemStyle style{palette::kGold, 1.6f, palette::kGoldLight, 2.6f};
     drawBoardEmblem(shapes, 40, 18, 78, style);
     drawBoardEmblem(shapes, 582, 18, 78, style);
@@ -201,13 +200,7 @@ void drawSplash(const Output& out, Fonts& fonts) {
     paint(img, blurred(shifted(title, 3, 4), 2), rgb(10, 6, 16), 0.8f);
     paint(img, title, [](float, float y) { return mix(palette::kGoldLight, palette::kGold, clamp01((y - 25) / 70)); });
     paint(img, subtracted(title, shifted(title, -1, -1)), rgb(120, 70, 10), 0.8f);
-    Mask subtitle = centredTextMask(kSplashW, kSplashH, fonts.get(FontStyle::Regular, 17), "a Somali board game", 200, 130);
-    paint(img, shifted(subtitle, 1, 1), rgb(10, 6, 16), 0.7f);
-    paint(img, subtitle, palette::kCream);
-    Mask footer = centredTextMask(kSplashW, kSplashH, fonts.get(FontStyle::Bold, 12),
-                                  "two players \xC2\xB7 twelve stones each \xC2\xB7 make a jare", 200, 455);
-    paint(img, shifted(footer, 1, 1), rgb(60, 30, 14), 0.8f);
-    paint(img, footer, palette::kCream);
+    // The subtitle and the footer are the game's to write, in the player's language.
 
     Mask frame = sdfMask(kSplashW, kSplashH, [](float x, float y) {
         return std::fabs(sdRoundRect(x, y, 4, 4, kSplashW - 4, kSplashH - 4, 6)) - 1.0f;

@@ -2,10 +2,9 @@
 // play: positions drawn at random from the endgame tables, the Expert (at
 // the game's own time limits unless --think-ms) to act, the other side
 // playing the tables' best defence.
-//   zelk-conversion --tables data/endgames.zdb [--larger FILE] --won 100
+//   zelk-conversion --tables data/endgames.zdb [--more FILE] --won 100
 //                   --min-turns 30 --drawn 100 --seed 1 [--think-ms MS] [--search-only]
-// --larger adds the file of the slices past the base (the one the game
-// builds in the user's cache).
+// --more adds a file of further slices (those with 6 pieces on a side).
 // --search-only hides the tables from the Expert (its search alone, as
 // outside them), the defence still uses them; --expert-tables gives the
 // Expert fewer pieces' tables than the defence has (its search then meets
@@ -27,7 +26,7 @@ namespace {
 
 struct Options {
     std::string tables = "endgames.zdb";
-    std::string larger;  // the slices past those of `tables`
+    std::string more;  // further slices than those of `tables`
     int won = 100, drawn = 100, minTurns = 30, thinkMs = 0;
     unsigned seed = 1;
     bool searchOnly = false, verbose = false;
@@ -51,7 +50,7 @@ std::vector<Drawn> drawPositions(const EndgameTables& tables, int count, std::mt
     for (int own = ENDGAME_FEWEST; own <= tables.most(); ++own)
         for (int theirs = ENDGAME_FEWEST; theirs <= tables.most(); ++theirs) {
             if (!tables.covers(own, theirs)) continue;
-            const auto& values = tables.slice(false, own, theirs);
+            const auto& values = tables.slice(own, theirs).values;
             for (uint64_t index = 0; index < values.size(); ++index)
                 if (wanted(values[index], minTurns)) all.push_back({own, theirs, index});
         }
@@ -127,7 +126,7 @@ bool parse(int argc, char** argv, Options& options) {
         else if (flag == "--verbose") options.verbose = true;
         else if (!value) return false;
         else if (flag == "--tables") options.tables = value, ++i;
-        else if (flag == "--larger") options.larger = value, ++i;
+        else if (flag == "--more") options.more = value, ++i;
         else if (flag == "--won") options.won = std::atoi(value), ++i;
         else if (flag == "--drawn") options.drawn = std::atoi(value), ++i;
         else if (flag == "--min-turns") options.minTurns = std::atoi(value), ++i;
@@ -148,17 +147,19 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: zelk-conversion [--tables FILE] [--larger FILE] [--won N] [--min-turns T] [--drawn N]\n"
+                     "usage: zelk-conversion [--tables FILE] [--more FILE] [--won N] [--min-turns T] [--drawn N]\n"
                      "                       [--seed S] [--think-ms MS] [--depth D] [--search-only] [--verbose]\n"
                      "                       [--board 24-CHARACTERS --to-act 1|2] [--expert-tables FILE]\n");
         return 2;
     }
     EndgameTables tables;
-    for (const std::string& path : {options.tables, options.larger})
-        if (!path.empty() && !tables.load(path)) {
-            std::fprintf(stderr, "cannot read the endgame tables %s\n", path.c_str());
+    for (const std::string& path : {options.tables, options.more}) {
+        std::string why;
+        if (!path.empty() && !tables.load(path, &why)) {
+            std::fprintf(stderr, "the endgame tables %s: %s\n", path.c_str(), why.c_str());
             return 1;
         }
+    }
     EndgameTables smaller;
     const EndgameTables* expertTables = &tables;
     if (!options.expertTables.empty()) {
