@@ -7,6 +7,7 @@
 #include "settings/log.h"
 #include "sprites/entity.h"
 #include "sprites/fastdrawing.h"
+#include "sprites/framepointer.h"
 #include "sprites/pointer.h"
 
 Pawn::Pawn() {}
