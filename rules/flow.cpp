@@ -299,6 +299,9 @@ void resetall() {
     // A flash queued by a computer's line must not fire on the new board.
     forgetPendingLines();
     whoseFirstJare = 0;
+    // Left set, the last game's safe route would be written into the next
+    // game's save.
+    safemovement = false;
     gamePhase = PHASE_RESETTLEMENT;
     gameHistory.clear();
     report(flowHooks().boardCleared);

@@ -152,6 +152,10 @@ TEST_F(TakeBack, ASafeRouteMoveIsTakenBackWithItsSafeRoute) {
     key(SDLK_y), key(SDLK_y);
     expectPosition(after, "both played again");
     EXPECT_EQ(DialogScript::questionsAsked(), 1) << "playing again asks nothing";
+    key(SDLK_u);
+    ASSERT_TRUE(safemovement);
+    resetall();
+    EXPECT_FALSE(safemovement) << "a new board starts with no safe route, nor does its save";
 }
 
 // The rings of the last turns belong to the game as it was played: a
