@@ -48,10 +48,14 @@ protected:
 TEST_P(TextFitting, KeepsToItsBox) {
     const FitCase& c = GetParam();
     const TextLayout layout = layoutText(c.text, c.box);
-    if (c.lines) EXPECT_EQ(static_cast<int>(layout.lines.size()), c.lines);
+    if (c.lines) {
+        EXPECT_EQ(static_cast<int>(layout.lines.size()), c.lines);
+    }
     EXPECT_EQ(layout.points < c.box.points, c.smaller) << layout.points;
     EXPECT_EQ(layout.shortened, c.shortened);
-    if (c.shortened) EXPECT_EQ(layout.lines.back().substr(layout.lines.back().size() - 3), "\xE2\x80\xA6");
+    if (c.shortened) {
+        EXPECT_EQ(layout.lines.back().substr(layout.lines.back().size() - 3), "\xE2\x80\xA6");
+    }
     EXPECT_TRUE(inside(layout.extent, c.box));
 }
 
