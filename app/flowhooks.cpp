@@ -1,11 +1,17 @@
 #include "app/flowhooks.h"
 
+#include <string>
+
+#include "app/coach.h"
+#include "app/gamesummary.h"
 #include "app/globals.h"
 #include "app/playaids.h"
 #include "app/render.h"
 #include "app/sounds.h"
 #include "rules/board.h"
+#include "rules/flow.h"
 #include "rules/hooks.h"
+#include "settings/catalogue.h"
 #include "sprites/dialogs.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
@@ -23,21 +29,40 @@ GameSound soundOfPutting(bool byComputer) {
     return byComputer ? SOUND_PICK_UP : SOUND_PUT_DOWN;
 }
 
+// Who is blocked, and what each answer does; the question itself stays.
+std::string safeRouteExplanation(const std::string& blocked, const std::string& mover) {
+    return trf("{1} cannot move. Yes: {2} moves again, and a jare made in that move removes nothing. No: the game is saved and left; it is offered again at the next start.",
+               {blocked, mover});
+}
+
+GameSummary summaryOf(int winner) {
+    const bool people[2] = {playerOne->IsHuman(), playerTwo->IsHuman()};
+    const std::string names[2] = {playerOne->name, playerTwo->name};
+    const int left[2] = {playerOne->pawnsOnBoard, playerTwo->pawnsOnBoard};
+    return summariseGame(winner, people, names, left, gameTally(), SDL_GetTicks());
+}
+
 }  // namespace
 
 void installFlowHooks() {
     FlowHooks hooks;
     hooks.placed = [](int player, int cell, bool byComputer) {
+        if (!byComputer) coachSawPersonAct();
+        tallyPlacement();
         recordPlacement(player, cell);
         playGameSound(soundOfPutting(byComputer));
         positionMovedOn();
     };
-    hooks.stepped = [](int player, int from, int to, bool, bool byComputer) {
+    hooks.stepped = [](int player, int from, int to, bool safeRoute, bool byComputer) {
+        if (!byComputer) coachSawPersonAct();
+        coachSawStep(player, to, safeRoute);
+        tallyMove();
         recordStep(player, from, to);
         playGameSound(soundOfPutting(byComputer));
         positionMovedOn();
     };
     hooks.removed = [](int player, int cell, bool opening) {
+        tallyRemoval();
         recordRemoval(player, cell, opening);
         playGameSound(SOUND_REMOVAL);
         positionMovedOn();
@@ -55,18 +80,30 @@ void installFlowHooks() {
         for (Entity* button : {ebut_readgamerules, ebut_existthegame}) setButtonVisible(button, true);
         for (Entity* button : {ebut_redstarts, ebut_greystarts}) setButtonVisible(button, shown == STATE_STARTING);
     };
-    hooks.boardCleared = [] { forgetPassingMarks(); };
+    hooks.boardCleared = [] {
+        forgetPassingMarks();
+        coachForget();
+        tallyNewGame();
+    };
     hooks.gameOver = [](int winner) {
         // The board behind the end-of-game screen shows the final counts.
         render(gamescreen, minigamescreen, screen);
-        return vittoria(screen, getThisPlayer(winner)->name);
+        if (getDialogAnswerHook()) return vittoria(screen, getThisPlayer(winner)->name);
+        const int choice = showEndOfGame(screen, summaryOf(winner));
+        resetall();
+        state = STATE_STARTING;
+        return choice == END_PLAY_AGAIN;
     };
-    hooks.replaced = [](Replacement, unsigned clockMilliseconds) {
+    hooks.replaced = [](Replacement why, unsigned clockMilliseconds) {
+        // A resumed game is counted and timed from here on.
+        if (why == Replacement::RESUME) tallyNewGame();
         timerOne.startFrom(clockMilliseconds);
         forgetPassingMarks();
+        coachForget();
     };
     hooks.askSafeRoute = [] {
-        return yesno(screen, "Jid isii aan jare lahayn!", "Should I continue to give a safe route?");
+        return yesnoExplained(screen, "Jid isii aan jare lahayn!", "Should I continue to give a safe route?",
+                              safeRouteExplanation(getOppositePlayer()->name, currentPlayer->name));
     };
     hooks.glideFrame = renderPacedFrame;
     hooks.thinkingFrame = [] {

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/globals.h"
+#include "app/howtoplay.h"
+#include "app/opponentchoice.h"
 #include "app/playaids.h"
 #include "app/render.h"
 #include "app/termination.h"
@@ -85,7 +87,7 @@ void forceReport() {
     setLogLevelFromDebug();
 }
 
-void gameKeys(SDLKey key) {
+void gameKeys(SDLKey key, SDLMod modifiers) {
     switch (key) {
         case SDLK_m: startMusic(); break;
         case SDLK_n:
@@ -98,7 +100,7 @@ void gameKeys(SDLKey key) {
             setLogLevelFromDebug();
             break;
         case SDLK_r: forceReport(); break;
-        default: playAidKey(key, SDL_GetModState()); break;
+        default: playAidKey(key, modifiers); break;
     }
 }
 
@@ -139,6 +141,17 @@ bool flipKind(iPlayer* player, iPlayer* other) {
     return true;
 }
 
+void chooseOpponentUnderPointer() {
+    int x, y;
+    pointerPosition(&x, &y);
+    chooseOpponent(opponentChoiceAt(x, y));
+}
+
+// A game under way is lost to a reset only when the person says so.
+bool mayResetTheGame() {
+    return state != STATE_PLAYING || yesno(screen, "", "Sure to reset the game?");
+}
+
 void describePiecesUnderMouse() {
     for (int i = 0; i < PAWN_COUNT; ++i) {
         if (!en_pawn[i] || !en_pawn[i]->selected()) continue;
@@ -176,14 +189,15 @@ void playBeatPattern(char letter) {
     }
 }
 
-void handleKeyRelease(SDLKey key) {
+void handleKeyRelease(SDLKey key, SDLMod modifiers) {
     if (key == SDLK_2) setupOpeningPosition();
     if (key == SDLK_F1) toggleKeyboardState();
+    if (key == SDLK_F2 && state != STATE_KEYBOARD) showHowToPlay(screen);
     if (state == STATE_KEYBOARD) {
         if (key >= SDLK_a && key <= SDLK_z) playBeatPattern(static_cast<char>(key));
         SDL_Delay(keyboardPause);
     } else {
-        gameKeys(key);
+        gameKeys(key, modifiers);
     }
     if (key == SDLK_ESCAPE) quit = true;
     if (key == SDLK_q && state != STATE_KEYBOARD) quit = true;
@@ -196,6 +210,7 @@ void handleLeftClick() {
             if (over(ebut_redstarts)) startGame(playerOne);
             if (over(ebut_greystarts)) startGame(playerTwo);
             if (over(ebut_readgamerules)) aboutZelk(screen);
+            chooseOpponentUnderPointer();
             break;
         case STATE_KEYBOARD:
             if (over(ebut_existthegame)) askToQuit();
@@ -207,11 +222,11 @@ void handleLeftClick() {
 }
 
 void handleRightClick() {
-    if (playerOne->selected() && flipKind(playerOne, playerTwo)) {
+    if (playerOne->selected() && mayResetTheGame() && flipKind(playerOne, playerTwo)) {
         resetall();
         startRecord(playerOne->id);
     }
-    if (playerTwo->selected() && flipKind(playerTwo, playerOne)) resetall();
+    if (playerTwo->selected() && mayResetTheGame() && flipKind(playerTwo, playerOne)) resetall();
     describePiecesUnderMouse();
 }
 
@@ -232,7 +247,9 @@ void dispatchEvent(const SDL_Event& event) {
             break;
         }
         case SDL_KEYUP:
-            handleKeyRelease(event.key.keysym.sym);
+            // The modifiers as they were with the key: Ctrl may be up by
+            // the time the event is read.
+            handleKeyRelease(event.key.keysym.sym, event.key.keysym.mod);
             break;
         default:
             break;

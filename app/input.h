@@ -9,7 +9,7 @@ void dispatchEvent(const SDL_Event& event);
 // The parts of the dispatch, by event type.
 void handleLeftClick();
 void handleRightClick();
-void handleKeyRelease(SDLKey key);
+void handleKeyRelease(SDLKey key, SDLMod modifiers = KMOD_NONE);
 
 // Plays the drum beats of a letter in the keyboard state.
 void playBeatPattern(char letter);

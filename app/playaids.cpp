@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/gamesummary.h"
 #include "app/globals.h"
 #include "app/textplaces.h"
 #include "rules/board.h"
@@ -60,6 +61,16 @@ void ring(SDL_Surface* target, int cell, Uint8 r, Uint8 g, Uint8 b) {
     for (Sint16 radius = 21; radius <= 25; ++radius) aacircleRGBA(target, x, y, radius, r, g, b, 255);
 }
 
+void cross(SDL_Surface* target, int cell) {
+    const int x = en_cell[cell]->getX() + 25, y = en_cell[cell]->getY() + 25;
+    for (int offset = -1; offset <= 1; ++offset) {
+        aalineRGBA(target, static_cast<Sint16>(x - 12 + offset), static_cast<Sint16>(y - 12),
+                   static_cast<Sint16>(x + 12 + offset), static_cast<Sint16>(y + 12), 255, 215, 0, 255);
+        aalineRGBA(target, static_cast<Sint16>(x - 12 + offset), static_cast<Sint16>(y + 12),
+                   static_cast<Sint16>(x + 12 + offset), static_cast<Sint16>(y - 12), 255, 215, 0, 255);
+    }
+}
+
 void arrow(SDL_Surface* target, int from, int to) {
     const int x1 = en_cell[from]->getX() + 25, y1 = en_cell[from]->getY() + 25;
     const int x2 = en_cell[to]->getX() + 25, y2 = en_cell[to]->getY() + 25;
@@ -72,6 +83,7 @@ void takeBack() {
     if (!boardAtRest()) return;
     ChangeCount change;
     if (!takeBackTurn(change)) return say(tr("Nothing to take back"));
+    tallyChange(change, -1);
     say(trf("Took back {1}", {inWords(change)}));
 }
 
@@ -79,6 +91,7 @@ void playAgain() {
     if (!boardAtRest()) return;
     ChangeCount change;
     if (!playTurnAgain(change)) return say(tr("Nothing to play again"));
+    tallyChange(change, 1);
     say(trf("Played again {1}", {inWords(change)}));
 }
 
@@ -121,10 +134,12 @@ void drawPlayAids(SDL_Surface* target) {
         } else if (move.isPlacement()) {
             ring(target, move.to, 40, 220, 60);
         } else if (move.isRemoval()) {
-            ring(target, move.from, 230, 30, 30);
+            // Gold with a cross, unlike the red ticked ring of a removal made.
+            ring(target, move.from, 255, 215, 0);
+            cross(target, move.from);
         }
     }
-    if (!aids.line.empty()) drawText(target, aids.line, placeBox("aid"), {255, 255, 255, 255});
+    if (!aids.line.empty()) drawBandedText(target, aids.line, placeBox("aid"), {255, 255, 255, 255});
 }
 
 void forgetPassingMarks() {

@@ -4,8 +4,10 @@
 
 #include <string>
 
+#include "app/coach.h"
 #include "app/display.h"
 #include "app/globals.h"
+#include "app/opponentchoice.h"
 #include "app/pacing.h"
 #include "app/playaids.h"
 #include "app/textplaces.h"
@@ -90,9 +92,11 @@ void renderGame(SDL_Surface* target) {
         boxRGBA(target, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, lowByte(IConfig.backgroundRed),
                 lowByte(IConfig.backgroundGreen), lowByte(IConfig.backgroundBlue), 255);
     display(emainbg);
-    if (state == STATE_STARTING)
+    if (state == STATE_STARTING) {
         renderMenuStarting();
-    else if (state == STATE_PLAYING)
+        drawText(target, tr("F2: how to play"), placeBox("start.hint"), {255, 255, 255, 255});
+        drawOpponentChoice(target);
+    } else if (state == STATE_PLAYING)
         renderMenuPlaying();
     if (debug) {
         int mx, my;
@@ -149,6 +153,7 @@ void render(SDL_Surface*, SDL_Surface*, SDL_Surface* target) {
         renderMenuPlaying();
         for (Entity& sprite : OtherEntities) sprite.draw();
         drawPlayAids(target);
+        drawCoachLine(target);
     }
     presentFrame();
 }

@@ -1,5 +1,7 @@
 #include "app/textbox.h"
 
+#include <SDL/SDL_gfxPrimitives.h>
+
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -138,6 +140,15 @@ TextLayout drawShadowedText(SDL_Surface* target, const std::string& text, const 
     ++below.x;
     ++below.y;
     drawText(target, text, below, shadow);
+    return drawText(target, text, box, colour);
+}
+
+TextLayout drawBandedText(SDL_Surface* target, const std::string& text, const TextBox& box, SDL_Color colour) {
+    const SDL_Rect extent = layoutText(text, box).extent;
+    if (target)
+        roundedBoxRGBA(target, static_cast<Sint16>(extent.x - 8), static_cast<Sint16>(extent.y - 2),
+                       static_cast<Sint16>(extent.x + extent.w + 8), static_cast<Sint16>(extent.y + extent.h + 2), 5,
+                       50, 30, 15, 200);
     return drawText(target, text, box, colour);
 }
 

@@ -34,6 +34,10 @@ TextLayout drawText(SDL_Surface* target, const std::string& text, const TextBox&
 TextLayout drawShadowedText(SDL_Surface* target, const std::string& text, const TextBox& box, SDL_Color colour,
                             SDL_Color shadow);
 
+// The same on a dark band a little larger than the text, so that it reads
+// over the light wood of the frame.
+TextLayout drawBandedText(SDL_Surface* target, const std::string& text, const TextBox& box, SDL_Color colour);
+
 // The game's font at a size (the application's three and any other, opened
 // on first use); released with releaseTextFonts() before TrueType closes.
 class Font;

@@ -112,7 +112,9 @@ void removal(int cell) {
                 }
             }
             if (!passed) switchPlayer();
-            currentPlayer->setState(gamePhase == PHASE_OPENING ? HITTING : CHOOSING);
+            // A removal that ended the game left the start screen behind it,
+            // where nobody is choosing.
+            if (state == STATE_PLAYING) currentPlayer->setState(gamePhase == PHASE_OPENING ? HITTING : CHOOSING);
             checkIfGameIsOver();
         } else {
             p->showMessage("The pawn is yours or is already empty");

@@ -21,6 +21,7 @@
 #include "settings/config.h"
 #include "settings/log.h"
 #include "settings/message.h"
+#include "settings/preferences.h"
 #include "settings/userfiles.h"
 #include "settings/version.h"
 #include "sprites/entity.h"
@@ -130,6 +131,7 @@ private:
     CheckBox levels[4];
     CheckBox uploadYes, uploadNo;
     CheckBox languages[3];
+    CheckBox coachLine;
     // In English; shown in the player's language.
     std::string playersLine, levelLine, uploadLine;
 };
@@ -151,7 +153,8 @@ AboutScreen::AboutScreen(SDL_Surface* target)
       uploadNo(490, 465, target),
       languages{{languageBoxX, languageBoxTop, target},
                 {languageBoxX, languageBoxTop + CHECK_BOX_SIZE, target},
-                {languageBoxX, languageBoxTop + 2 * CHECK_BOX_SIZE, target}} {
+                {languageBoxX, languageBoxTop + 2 * CHECK_BOX_SIZE, target}},
+      coachLine(100, 432, target) {
     tickFromSettings();
 }
 
@@ -162,6 +165,7 @@ void AboutScreen::tickFromSettings() {
     int level = iGame ? static_cast<int>(iGame->getGameLevel()) : -1;
     if (level >= 0 && level < 4) levels[level].tick(true);
     languages[languageInUse()].tick(true);
+    coachLine.tick(preferences().coachLine);
 }
 
 void AboutScreen::text(int x, int y, const char* line, Uint8 r, Uint8 g, Uint8 b) {
@@ -244,6 +248,9 @@ void AboutScreen::draw() {
     for (CheckBox& box : levels) box.draw();
     uploadYes.draw();
     uploadNo.draw();
+    // The game's own aid, kept in zelk.prefs at once, saved or not.
+    coachLine.draw();
+    text("Coach line: say what to do now", "settings.coach", {0, 0, 0, 255});
     if (debug) {
         int mx, my;
         framePointer(&mx, &my);
@@ -355,6 +362,12 @@ void AboutScreen::click() {
     if (uploadNo.hit()) chooseUpload(false);
     for (int i = 0; i < 3; ++i)
         if (languages[i].hit()) chooseLanguage(i);
+    if (coachLine.hit()) {
+        Preferences chosen = preferences();
+        chosen.coachLine = !chosen.coachLine;
+        choosePreferences(chosen);
+        coachLine.tick(preferences().coachLine);
+    }
 }
 
 }  // namespace

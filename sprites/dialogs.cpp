@@ -63,10 +63,11 @@ struct DialogLayout {
     Entity panel, yes, no;
 };
 
-void drawQuestion(DialogLayout& dialog, const char* line1, const char* line2) {
+void drawQuestion(DialogLayout& dialog, const char* line1, const char* line2, const std::string& note) {
     dialog.drawPanel();
     dialog.drawDebugLine(303);
     if (line1) dialog.write(line1, "question.heading", 255, 0, 255);
+    if (!note.empty()) drawText(dialog.screen, note, placeBox("question.note"), {40, 40, 40, 255});
     if (line2) dialog.write(line2, "question", 0, 0, 255);
     dialog.drawCaptions();
     dialog.show();
@@ -168,7 +169,98 @@ void drawGameOver(DialogLayout& dialog, const std::string& winnerName, RocketPai
     dialog.show();
 }
 
+const SDL_Rect endPanel = {203, 100, 400, 300};
+const int choiceTop = 345, choiceWidth = 122, choiceHeight = 34, choiceGap = 7;
+
+SDL_Rect choiceRect(size_t index) {
+    return {static_cast<Sint16>(endPanel.x + 10 + index * (choiceWidth + choiceGap)), static_cast<Sint16>(choiceTop),
+            static_cast<Uint16>(choiceWidth), static_cast<Uint16>(choiceHeight)};
+}
+
+// The final position stays in sight through the panel.
+void drawEndPanel(SDL_Surface* target, SDL_Surface* finalBoard, const GameSummary& summary) {
+    SDL_BlitSurface(finalBoard, nullptr, target, nullptr);
+    const int right = endPanel.x + endPanel.w, bottom = endPanel.y + endPanel.h;
+    boxRGBA(target, endPanel.x, endPanel.y, right, bottom, 25, 14, 6, 205);
+    rectangleRGBA(target, endPanel.x, endPanel.y, right, bottom, 230, 200, 120, 255);
+    drawText(target, tr("Game over!"), placeBox("end.title"), {255, 90, 70, 255});
+    drawText(target, trf("{1} won", {summary.winner}), placeBox("end.winner"), {255, 210, 90, 255});
+    if (!summary.result.empty()) drawText(target, summary.result, placeBox("end.result"), {255, 255, 255, 255});
+    for (size_t k = 0; k < summary.lines.size(); ++k)
+        drawText(target, summary.lines[k], placeBox("end.summary", placeBox("end.summary").y + 22 * static_cast<int>(k)),
+                 {235, 225, 200, 255});
+    drawText(target, tr("Do you want to continue?"), placeBox("end.question"), {255, 255, 255, 255});
+    const std::vector<const char*>& choices = endChoices();
+    for (size_t k = 0; k < choices.size(); ++k) {
+        const SDL_Rect r = choiceRect(k);
+        roundedBoxRGBA(target, r.x, r.y, r.x + r.w, r.y + r.h, 6, 70, 110, 60, 255);
+        roundedRectangleRGBA(target, r.x, r.y, r.x + r.w, r.y + r.h, 6, 230, 220, 160, 255);
+        TextBox caption = placeBox("end.choice");
+        caption.x = r.x + 4;
+        drawText(target, tr(choices[k]), caption, {255, 255, 255, 255});
+    }
+}
+
+int choiceAt(int x, int y) {
+    for (size_t k = 0; k < endChoices().size(); ++k) {
+        const SDL_Rect r = choiceRect(k);
+        if (x > r.x && x < r.x + r.w && y > r.y && y < r.y + r.h) return static_cast<int>(k);
+    }
+    return -1;
+}
+
 }  // namespace
+
+std::vector<const char*>& endChoices() {
+    static std::vector<const char*> choices = {"Play again", "Leave the game"};
+    return choices;
+}
+
+int showEndOfGame(SDL_Surface* target, const GameSummary& summary) {
+    DialogLayout dialog(target);
+    SDL_Surface* finalBoard = SDL_ConvertSurface(target, target->format, SDL_SWSURFACE);
+    RocketPair rockets[rocketPairs];
+    int baseline;
+    launchFirst(rockets, baseline);
+    // Rockets and bursts stay inside the panel.
+    SDL_Rect clip = endPanel;
+    const auto frame = [&] {
+        if (finalBoard) drawEndPanel(target, finalBoard, summary);
+        if (summary.fireworks) {
+            SDL_SetClipRect(target, &clip);
+            flyRockets(target, rockets, baseline);
+            burstWhereRocketsMeet(dialog, rockets, baseline);
+            SDL_SetClipRect(target, nullptr);
+        }
+        dialog.show();
+    };
+    informNOVL([&] {
+        frame();
+        SDL_PumpEvents();
+        return !terminationRequested();
+    });
+    int chosen = END_LEAVE;
+    bool answered = false;
+    while (!answered && !terminationRequested()) {
+        Uint32 frameStart = SDL_GetTicks();
+        frame();
+        SDL_Event event;
+        while (!answered && pollFrameEvent(event)) {
+            if (event.type != SDL_MOUSEBUTTONDOWN || event.button.button != SDL_BUTTON_LEFT) continue;
+            const int choice = choiceAt(event.button.x, event.button.y);
+            if (choice >= 0) {
+                chosen = choice;
+                answered = true;
+            }
+        }
+        if (summary.fireworks)
+            paceFixedFrame(frameStart);
+        else
+            SDL_Delay(10);
+    }
+    if (finalBoard) SDL_FreeSurface(finalBoard);
+    return chosen;
+}
 
 void setDialogAnswerHook(DialogAnswerHook hook) {
     answerHook = hook;
@@ -179,9 +271,13 @@ DialogAnswerHook getDialogAnswerHook() {
 }
 
 bool yesno(SDL_Surface* target, char* line1, char* line2) {
+    return yesnoExplained(target, line1, line2, "");
+}
+
+bool yesnoExplained(SDL_Surface* target, const char* line1, const char* line2, const std::string& note) {
     if (answerHook) return answerHook(DIALOG_QUESTION, line1, line2);
     DialogLayout dialog(target);
-    drawQuestion(dialog, line1, line2);
+    drawQuestion(dialog, line1, line2, note);
     // A termination answers No: nothing is reset, removed or given, and the
     // main loop then quits, saving the game.
     while (!terminationRequested()) {
@@ -190,7 +286,7 @@ bool yesno(SDL_Surface* target, char* line1, char* line2) {
             SDL_Delay(10);
             continue;
         }
-        drawQuestion(dialog, line1, line2);
+        drawQuestion(dialog, line1, line2, note);
         if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_s)
             SDL_SaveBMP(target, userDataFile("screenshot-yesno.bmp").c_str());
         if (event.type == SDL_MOUSEBUTTONDOWN) {

@@ -18,6 +18,12 @@ const char* playerStateText(int state) {
     return state >= 0 && state <= 5 ? texts[state] : nullptr;
 }
 
+bool computerTurnUnderWay() {
+    if (::state != STATE_PLAYING || !currentPlayer || !playerOne || !playerTwo) return false;
+    iPlayer* other = currentPlayer == playerOne ? playerTwo : playerOne;
+    return currentPlayer->IsComputer() || (other->IsComputer() && somePieceGlides());
+}
+
 iPlayer::iPlayer() {}
 
 iPlayer::iPlayer(int x, int y, int width, int height, char* imageFile, SDL_Surface* screen,
@@ -72,6 +78,11 @@ void iPlayer::displaySingleScreen() {
     const char* text = playerStateText(state);
     const bool toAct = ::state != STATE_PLAYING || this == currentPlayer;
     if (text && !toAct) text = playerStateText(WAITING);
+    // The computer's whole turn, its pieces' glides included, is its
+    // thinking, and the person waits till the last glide ends; only a
+    // computer's removal says so itself.
+    if (text && computerTurnUnderWay())
+        text = playerStateText(IsHuman() ? WAITING : state == HITTING ? HITTING : THINKING);
     if (text && !messageHeld) setStatus(text);
     rect.x = static_cast<Sint16>(x);
     rect.y = static_cast<Sint16>(y);

@@ -112,5 +112,9 @@ private:
     bool messageHeld = false;
 };
 
+// A game against the computer is in the computer's hands: its turn, or the
+// glides that end a turn before the person may act.
+bool computerTurnUnderWay();
+
 // The status text shown for a player state, or null for a value outside the table.
 const char* playerStateText(int state);

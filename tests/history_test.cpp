@@ -24,9 +24,7 @@ protected:
     void SetUp() override { startGameShell(HUMAN, HUMAN); }
 
     void key(SDLKey key, SDLMod modifiers = KMOD_NONE) {
-        SDL_SetModState(modifiers);
-        releaseKeyNow(key);
-        SDL_SetModState(KMOD_NONE);
+        releaseKeyNow(key, modifiers);
         mainLoopPass();
     }
     void movingPosition(const std::vector<int>& one, const std::vector<int>& two) {

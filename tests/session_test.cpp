@@ -256,6 +256,7 @@ TEST_F(Resume, EveryPositionOfWholeGamesIsSavedReadably) {
         start();
         int positions = 0;
         while (state == STATE_PLAYING && playAutomatically(random, 1).actions == 1) {
+            if (state != STATE_PLAYING) break;  // the last action ended the game
             SavedGame read;
             std::string why;
             ASSERT_TRUE(parseSavedGame(formatSavedGame(saveOfLiveGame()), read, why)) << why;

@@ -80,8 +80,10 @@ void clickNow(int x, int y, Uint8 button) {
     dispatchEvent(click);
 }
 
-void releaseKeyNow(SDLKey key) {
-    dispatchEvent(keyEvent(SDL_KEYUP, key));
+void releaseKeyNow(SDLKey key, SDLMod modifiers) {
+    SDL_Event up = keyEvent(SDL_KEYUP, key);
+    up.key.keysym.mod = modifiers;
+    dispatchEvent(up);
 }
 
 void drainEvents() {

@@ -20,8 +20,8 @@ void queueClick(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
 void queueKey(SDLKey key);
 // Places the pointer and dispatches a click now, as the main loop would.
 void clickNow(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
-// Dispatches a key release now.
-void releaseKeyNow(SDLKey key);
+// Dispatches a key release now, with the modifiers the event carries.
+void releaseKeyNow(SDLKey key, SDLMod modifiers = KMOD_NONE);
 // A hand that acts while a modal loop runs, from another thread: each step
 // once the loop has taken the one before. A marker event follows each step,
 // and the next step waits (up to a generous limit) until the loop has read

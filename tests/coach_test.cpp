@@ -1,0 +1,179 @@
+// What the game tells a newcomer: the coach line in each situation, for two
+// people and against the computer; the computer's turn read as thinking;
+// the how-to-play pages over a game that they leave as it was; the switch
+// on the settings screen.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/coach.h"
+#include "app/globals.h"
+#include "app/howtoplay.h"
+#include "app/mainloop.h"
+#include "app/timer.h"
+#include "rules/board.h"
+#include "rules/flow.h"
+#include "rules/history.h"
+#include "rules/hooks.h"
+#include "rules/snapshot.h"
+#include "settings/catalogue.h"
+#include "settings/preferences.h"
+#include "sprites/about.h"
+#include "sprites/player.h"
+#include "support/events.h"
+#include "support/play.h"
+#include "support/testenv.h"
+
+namespace {
+
+std::string coachNow() {
+    return coachText(currentSituation());
+}
+
+class Coach : public GameFlowTest {
+protected:
+    void play(PlayerTypes two) {
+        startGameShell(HUMAN, two);
+        resetall();
+        switchState(STATE_STARTING);
+    }
+};
+
+TEST_F(Coach, TellsTwoPeopleWhatToDoInEveryPhase) {
+    play(HUMAN);
+    start();
+    EXPECT_EQ(coachNow(), "Tavi: Place a piece on any empty point");
+    for (int cell : {0, 9, 1, 10, 2}) places(cell);  // Tavi's 0, 1, 2 while placing
+    EXPECT_EQ(coachNow(), "Vumero: Tavi's jare came first: it removes first when the board is full. Place a piece");
+    places(11);
+    EXPECT_EQ(coachNow(), "Tavi: Your jare came first: you remove first when the board is full. Place a piece");
+
+    position(PHASE_OPENING, {0, 1}, {2, 4}, 2);
+    EXPECT_EQ(coachNow(), "Vumero: Opening: remove one of Tavi's pieces");
+
+    position(PHASE_CONTENDING, {0, 1, 14}, {9, 21, 22}, 1);
+    EXPECT_EQ(coachNow(), "Tavi: Move a piece one step along a line");
+    humanMoves(14, 2);
+    EXPECT_EQ(coachNow(), "Tavi: You made a jare: remove one of Vumero's pieces");
+
+    position(PHASE_CONTENDING, boxedInOne, boxedInTwo);
+    moves(4, 5);
+    EXPECT_EQ(coachNow(), "Tavi: Vumero cannot move: move again; a jare made now removes nothing");
+    moves(14, 13);  // a line on the safe route
+    EXPECT_EQ(coachNow(),
+              "Vumero: The last jare came on a safe route and removed nothing. Move a piece one step along a line");
+    moves(2, 14);  // the next person's action: the note has been read
+    EXPECT_EQ(coachNow(), "Tavi: Move a piece one step along a line");
+}
+
+// What the two players' lines and the coach say while the pieces of a turn
+// that is the computer's glide.
+struct WhileGliding {
+    std::string computer, person, coach;
+};
+
+WhileGliding duringTheGlides(const std::function<void()>& action) {
+    WhileGliding seen;
+    const FlowHooks kept = flowHooks();
+    FlowHooks hooks = kept;
+    hooks.glideFrame = [&] {
+        playerOne->displaySingleScreen();
+        playerTwo->displaySingleScreen();
+        if (seen.computer.empty() && somePieceGlides()) seen = {playerTwo->status, playerOne->status, coachNow()};
+        if (kept.glideFrame) kept.glideFrame();
+    };
+    setFlowHooks(hooks);
+    action();
+    setFlowHooks(kept);
+    return seen;
+}
+
+TEST_F(Coach, SpeaksToThePersonAgainstTheComputerAndSaysItThinks) {
+    play(COMPUTER);
+    start();
+    EXPECT_EQ(coachNow(), "Place a piece on any empty point");
+    for (const WhileGliding& seen : {duringTheGlides([this] { places(0); }), duringTheGlides([this] {
+             position(PHASE_CONTENDING, {0, 1, 14}, {9, 21, 22, 4}, 1);
+             humanMoves(14, 2);
+             EXPECT_EQ(coachNow(), "You made a jare: remove one of Vumero's pieces");
+             removes(9);
+         })}) {
+        EXPECT_EQ(seen.computer, "Thinking");
+        EXPECT_EQ(seen.person, "Waiting hand");
+        EXPECT_EQ(seen.coach, "Vumero is thinking\xE2\x80\xA6");
+    }
+    EXPECT_EQ(coachNow(), "Move a piece one step along a line");
+}
+
+TEST_F(Coach, NobodyIsChoosingOnTheStartScreenAfterAGameEnded) {
+    play(HUMAN);
+    position(PHASE_CONTENDING, {0, 1, 14}, {9, 21, 22}, 1);
+    moves(14, 2);
+    removes(9);  // player two is left with two: the end screen, then the start screen
+    ASSERT_EQ(state, STATE_STARTING);
+    mainLoopPass();
+    EXPECT_STREQ(playerOne->status, "Waiting hand");
+    EXPECT_STREQ(playerTwo->status, "Waiting hand");
+    EXPECT_EQ(coachNow(), "");
+}
+
+TEST_F(Coach, HowToPlayPagesLeaveTheGameAsItWas) {
+    play(HUMAN);
+    start();
+    for (int cell : {0, 9, 1}) places(cell);
+    const GameSnapshot before = captureGame(0);
+    const size_t historyBefore = gameHistory.entries().size();
+    Timer clock;
+    const unsigned clockBefore = clock.getTime();
+    int pagesSeen = 0;
+    const Uint32 opened = SDL_GetTicks();
+    Hand hand;
+    hand.after([&] { return howToPlayPageShown() == 0; })
+        .click(650, 520)
+        .after([&] { return howToPlayPageShown() == 1 && ++pagesSeen; })
+        .click(650, 520)
+        .click(150, 520)  // back
+        .after([&] { return SDL_GetTicks() - opened > 300 && howToPlayPageShown() == 1 && ++pagesSeen; })
+        .key(SDLK_F2)
+        .start();
+    releaseKeyNow(SDLK_F2);
+    EXPECT_EQ(howToPlayPageShown(), -1);
+    EXPECT_EQ(pagesSeen, 2);
+    EXPECT_FALSE(quit);
+    EXPECT_TRUE(captureGame(0) == before);
+    EXPECT_EQ(gameHistory.entries().size(), historyBefore);
+    EXPECT_FALSE(clock.isPaused());
+    EXPECT_LT(clock.getTime() - clockBefore, 300u) << "the clock ran while the pages showed";
+}
+
+TEST_F(Coach, TheLastPageClosesAndEscapeStillQuits) {
+    play(HUMAN);
+    Hand hand;
+    for (size_t page = 1; page < howToPlayPages().size(); ++page) hand.click(650, 520);
+    hand.click(650, 520).start();
+    releaseKeyNow(SDLK_F2);
+    EXPECT_EQ(hand.given(), static_cast<int>(howToPlayPages().size()));
+    EXPECT_FALSE(quit);
+    Hand escape;
+    escape.key(SDLK_ESCAPE).start();
+    releaseKeyNow(SDLK_F2);
+    EXPECT_TRUE(quit);
+    quit = false;
+}
+
+}  // namespace
+
+TEST_F(Coach, TheSettingsScreenSwitchesTheLineOffAndOnInTheGamesOwnFile) {
+    play(HUMAN);
+    ASSERT_TRUE(preferences().coachLine);
+    for (bool expected : {false, true}) {
+        Hand hand;
+        hand.click(112, 444).click(690, 536).start();
+        aboutZelk(screen);
+        EXPECT_EQ(preferences().coachLine, expected);
+        EXPECT_NE(readFile(preferencesFileName).find(std::string("coachLine = ") + (expected ? "1" : "0")),
+                  std::string::npos)
+            << readFile(preferencesFileName);
+    }
+}
