@@ -1,6 +1,7 @@
 #include "app/flowhooks.h"
 
 #include "app/globals.h"
+#include "app/liverecord.h"
 #include "app/playaids.h"
 #include "app/render.h"
 #include "app/sounds.h"
@@ -29,16 +30,19 @@ void installFlowHooks() {
     FlowHooks hooks;
     hooks.placed = [](int player, int cell, bool byComputer) {
         recordPlacement(player, cell);
+        recordAction(player, engine::Move{-1, static_cast<int8_t>(cell)});
         playGameSound(soundOfPutting(byComputer));
         positionMovedOn();
     };
     hooks.stepped = [](int player, int from, int to, bool, bool byComputer) {
         recordStep(player, from, to);
+        recordAction(player, engine::Move{static_cast<int8_t>(from), static_cast<int8_t>(to)});
         playGameSound(soundOfPutting(byComputer));
         positionMovedOn();
     };
     hooks.removed = [](int player, int cell, bool opening) {
         recordRemoval(player, cell, opening);
+        recordAction(player, engine::Move{static_cast<int8_t>(cell), -1});
         playGameSound(SOUND_REMOVAL);
         positionMovedOn();
     };
@@ -55,15 +59,20 @@ void installFlowHooks() {
         for (Entity* button : {ebut_readgamerules, ebut_existthegame}) setButtonVisible(button, true);
         for (Entity* button : {ebut_redstarts, ebut_greystarts}) setButtonVisible(button, shown == STATE_STARTING);
     };
-    hooks.boardCleared = [] { forgetPassingMarks(); };
+    hooks.boardCleared = [] {
+        forgetPassingMarks();
+        recordNewBoard();
+    };
     hooks.gameOver = [](int winner) {
+        recordGameOver(winner);
         // The board behind the end-of-game screen shows the final counts.
         render(gamescreen, minigamescreen, screen);
         return vittoria(screen, getThisPlayer(winner)->name);
     };
-    hooks.replaced = [](Replacement, unsigned clockMilliseconds) {
+    hooks.replaced = [](Replacement why, unsigned clockMilliseconds) {
         timerOne.startFrom(clockMilliseconds);
         forgetPassingMarks();
+        recordReplacement(why);
     };
     hooks.askSafeRoute = [] {
         return yesno(screen, "Jid isii aan jare lahayn!", "Should I continue to give a safe route?");

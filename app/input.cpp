@@ -5,6 +5,7 @@
 
 #include "app/globals.h"
 #include "app/playaids.h"
+#include "app/recordpanels.h"
 #include "app/render.h"
 #include "app/termination.h"
 #include "rules/board.h"
@@ -98,7 +99,9 @@ void gameKeys(SDLKey key) {
             setLogLevelFromDebug();
             break;
         case SDLK_r: forceReport(); break;
-        default: playAidKey(key, SDL_GetModState()); break;
+        default:
+            if (!playAidKey(key, SDL_GetModState())) recordKey(key);
+            break;
     }
 }
 

@@ -112,19 +112,20 @@ void positionMovedOn() {
 
 void drawPlayAids(SDL_Surface* target) {
     if (!target || state != STATE_PLAYING) return;
-    if (aids.adviceShown) {
-        const engine::Move move = aids.advice.move;
-        if (move.isStep()) {
-            arrow(target, move.from, move.to);
-            ring(target, move.from, 255, 215, 0);
-            ring(target, move.to, 40, 220, 60);
-        } else if (move.isPlacement()) {
-            ring(target, move.to, 40, 220, 60);
-        } else if (move.isRemoval()) {
-            ring(target, move.from, 230, 30, 30);
-        }
-    }
+    if (aids.adviceShown) drawAdvisedMove(target, aids.advice.move);
     if (!aids.line.empty()) drawText(target, aids.line, placeBox("aid"), {255, 255, 255, 255});
+}
+
+void drawAdvisedMove(SDL_Surface* target, engine::Move move) {
+    if (move.isStep()) {
+        arrow(target, move.from, move.to);
+        ring(target, move.from, 255, 215, 0);
+        ring(target, move.to, 40, 220, 60);
+    } else if (move.isPlacement()) {
+        ring(target, move.to, 40, 220, 60);
+    } else if (move.isRemoval()) {
+        ring(target, move.from, 230, 30, 30);
+    }
 }
 
 void forgetPassingMarks() {

@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "app/pacing.h"
 #include "app/playaids.h"
+#include "app/recordpanels.h"
 #include "app/textplaces.h"
 #include "bot/game.h"
 #include "rules/board.h"
@@ -150,6 +151,7 @@ void render(SDL_Surface*, SDL_Surface*, SDL_Surface* target) {
         for (Entity& sprite : OtherEntities) sprite.draw();
         drawPlayAids(target);
     }
+    drawRecordPanels(target);
     presentFrame();
 }
 

@@ -1,0 +1,25 @@
+// Which game a review goes over: the `N`-th record of a file named on the
+// command line (`zelk --review FILE [N]`), the game under way, or the game
+// finished last (this run's, else the games file's last readable record).
+#pragma once
+
+#include <string>
+
+#include "app/review.h"
+
+struct ReviewRequest {
+    bool wanted = false;
+    std::string path;  // absolute: the game moves into its resource tree
+    int number = 1;
+    std::string refusal;  // what is wrong with the command line
+};
+// Reads the command line before the working directory changes.
+ReviewRequest reviewRequestOf(int argc, char** argv);
+
+// The record asked for, read through the rules; false with "FILE: line L:
+// reason" in `refusal`.
+bool readRequestedGame(const ReviewRequest& request, ReviewedGame& game, std::string& refusal);
+
+// The game `o` goes over: the one under way in a game, else the one
+// finished last; false when there is none.
+bool gameToGoOver(ReviewedGame& game);

@@ -1,0 +1,82 @@
+# The game's records on screen. A whole game of two computers at Dummy,
+# played unattended, ends in the games file. Started again, o on the start
+# screen goes over that game: Home, then Right steps action by action, the
+# verdicts come; t shows the results. A person's game against Dummy: l
+# shows the move list, which follows the turn taken back. `zelk --review
+# FILE N` opens a record at once; a missing file is refused with its reason.
+source "$(dirname "$0")/lib.sh"
+
+printf 'playerOneType = COMPUTER\r\nplayerTwoType = COMPUTER\r\ngameLevel = 0\r\n' > "$WORK/zelk.conf"
+(cd "$WORK" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ZELK_UNATTENDED=40000 "$ZELK_BIN" >/dev/null 2>&1) ||
+  fail "the unattended game failed"
+grep -Eq '^\[Result "(1-0|0-1)"\]' "$WORK/zelk.games" || fail "no finished game in the games file"
+grep -q '^1\. [a-g][1-7] 2\. ' "$WORK/zelk.games" || fail "the record holds no turns"
+
+printf 'playerTwoType = COMPUTER\r\ngameLevel = 0\r\n' > "$WORK/zelk.conf"
+start_display
+start_game
+press v
+press o
+wait_log "review: " 1
+press Home
+for step in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26; do press Right; done
+wait_log "review: at action 26" 1
+press End
+wait_log "review: at action" 28
+screenshot review-end
+press Escape
+wait_log "review: left" 1
+press t
+screenshot results
+press t
+
+CENTRE_X=(150 390 630 224 386 548 290 385 480 150 220 290 490 553 625 290 385 480 224 386 548 150 390 630)
+CENTRE_Y=(70 70 70 136 136 136 210 210 210 270 270 270 270 270 270 333 333 333 402 402 402 470 470 470)
+taken() { grep -q "in cell $1\$" "$LOG_FILE" || grep -q "in cell $1"$'\r' "$LOG_FILE"; }
+turn() {                     # a piece from home row $1 to the first free point of the rest
+  local row=$1; shift
+  for point in "$@"; do
+    taken "$point" && continue
+    local before; before=$(log_count "sound: put down")
+    click_at 37 $(( 127 + 60 * row ))
+    move_to $(( ${CENTRE_X[$point]} + 3 )) $(( ${CENTRE_Y[$point]} + 3 ))
+    click_at "${CENTRE_X[$point]}" "${CENTRE_Y[$point]}"
+    wait_log "sound: put down" $(( before + 2 ))
+    return 0
+  done
+  fail "no free point among $*"
+}
+click_at 260 536             # "left starts"
+turn 0 0 21 4 13
+turn 1 21 4 13 8
+turn 2 4 13 8 16
+press l
+move_to 700 590
+screenshot move-list
+press u
+wait_log "Took back 2 placements" 1
+screenshot move-list-taken-back
+press q
+code=$(wait_for_exit)
+[ "$code" = 0 ] || fail "exit code $code"
+
+# The games file's first record, gone over from the command line.
+(cd "$WORK" && unset SDL_VIDEODRIVER && SDL_AUDIODRIVER=dummy exec "$ZELK_BIN" --review zelk.games 1 >"$WORK/stdout.txt" 2>&1) &
+GAME_PID=$!
+WINDOW=$(timeout 20 xdotool search --sync --name "^Zelk - a somali game$" | head -n 1) || fail "no window for --review"
+wait_log "review: " 1
+press Right
+press Right
+wait_log "review: at action 2" 1
+screenshot review-command-line
+press q
+code=$(wait_for_exit)
+[ "$code" = 0 ] || fail "exit code $code after --review"
+
+set +e
+(cd "$WORK" && "$ZELK_BIN" --review no-such.games 2>"$WORK/refused.txt")
+code=$?
+set -e
+[ "$code" = 2 ] || fail "a missing record file gave exit code $code"
+grep -q "no-such.games" "$WORK/refused.txt" || fail "the refusal does not name the file"
+echo "ok: a finished game kept, gone over, listed, and opened from the command line"
