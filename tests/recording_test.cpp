@@ -7,6 +7,7 @@
 #include "app/mainloop.h"
 #include "app/recordpanels.h"
 #include "app/review.h"
+#include "app/session.h"
 #include "bot/endgames.h"
 #include "records/gamesfile.h"
 #include "rules/flow.h"
@@ -81,6 +82,26 @@ TEST_F(Recording, LeavingTheReviewFindsTheGameAsItWas) {
     EXPECT_TRUE(captureGame(0).samePosition(before));
     EXPECT_EQ(gameHistory.entries(), history);
     EXPECT_EQ(liveTurns().size(), 4u);
+}
+
+// The save keeps the actions; a save of the version before has none, and
+// its game goes on unrecorded.
+TEST_F(Recording, AResumedGameKeepsItsRecord) {
+    startGameShell(HUMAN, HUMAN);
+    start();
+    for (int point : {0, 1, 3}) places(point);
+    const std::string saved = formatSavedGame(saveOfLiveGame());
+    std::string before = saved;
+    before.replace(0, 11, "zelk save 1");
+    before.erase(before.find("actions"), before.find("end") - before.find("actions"));
+    for (const std::string& text : {saved, before}) {
+        resetall();
+        SavedGame game;
+        std::string why;
+        ASSERT_TRUE(parseSavedGame(text, game, why)) << why;
+        resumeSavedGame(game);
+        EXPECT_EQ(liveTurns(), text == saved ? (std::vector<std::string>{"a7", "d7", "b6"}) : std::vector<std::string>{});
+    }
 }
 
 TEST(Review, StepsThroughTheGamesPositions) {

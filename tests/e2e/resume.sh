@@ -41,7 +41,7 @@ press q
 code=$(wait_for_exit)
 [ "$code" = 0 ] || fail "exit code $code"
 [ -f "$WORK/zelk.save" ] || fail "quitting in the middle of a game saved nothing"
-grep -q "^zelk save 1" "$WORK/zelk.save" || fail "the save has no version line"
+grep -q "^zelk save 2" "$WORK/zelk.save" || fail "the save has no version line"
 
 start_game
 move_to 300 300              # the question is drawn at the first event
