@@ -71,17 +71,25 @@ int centreY(int point) {
     return en_cell[point] ? en_cell[point]->getY() + 25 : 0;
 }
 
+// A letter or digit on a small dark tag, legible over wood and pieces.
+void tag(SDL_Surface* target, const char* text, int centreX, int centreY) {
+    boxRGBA(target, static_cast<Sint16>(centreX - 7), static_cast<Sint16>(centreY - 8), static_cast<Sint16>(centreX + 7),
+            static_cast<Sint16>(centreY + 8), 30, 20, 12, 200);
+    drawText(target, text, {centreX - 6, centreY - 8, 12, 16, 11, ALIGN_CENTRE}, white);
+}
+
+// The letters above the board, over each column's points, and the digits
+// left of it, level with each row's: the board's own border has no room
+// beside its outer points.
 void drawCoordinates(SDL_Surface* target) {
-    // The points of column a-g on the bottom row (or the lowest one it
-    // has), and of row 1-7 in column a (or the leftmost).
     static const int columnPoints[7] = {21, 18, 15, 22, 17, 20, 23};
     static const int rowPoints[7] = {21, 18, 15, 9, 6, 3, 0};
     static const char* const letters[7] = {"a", "b", "c", "d", "e", "f", "g"};
     static const char* const digits[7] = {"1", "2", "3", "4", "5", "6", "7"};
-    const int bottom = centreY(21) + 27, left = centreX(21) - 44;
+    const int above = centreY(0) - 40, left = centreX(0) - 32;
     for (int k = 0; k < 7; ++k) {
-        drawText(target, letters[k], {centreX(columnPoints[k]) - 5, bottom, 12, 14, 11, ALIGN_CENTRE}, white);
-        drawText(target, digits[k], {left, centreY(rowPoints[k]) - 7, 12, 14, 11, ALIGN_CENTRE}, white);
+        tag(target, letters[k], centreX(columnPoints[k]), above);
+        tag(target, digits[k], left, centreY(rowPoints[k]));
     }
 }
 

@@ -70,9 +70,9 @@ void markAction(SDL_Surface* target, engine::Move action) {
 }
 
 std::string inWords(const std::string& value) {
-    for (const char* prefix : {"won in ", "lost in "})
-        if (value.rfind(prefix, 0) == 0)
-            return trf(std::string(prefix) + "{1}", {value.substr(std::string(prefix).size())});
+    static const std::string won = "won in ", lost = "lost in ";
+    if (value.rfind(won, 0) == 0) return trf("won in {1}", {value.substr(won.size())});
+    if (value.rfind(lost, 0) == 0) return trf("lost in {1}", {value.substr(lost.size())});
     return tr(value);
 }
 

@@ -2,7 +2,8 @@
 # played unattended, ends in the games file. Started again, o on the start
 # screen goes over that game: Home, then Right steps action by action, the
 # verdicts come; t shows the results. A person's game against Dummy: l
-# shows the move list, which follows the turn taken back. `zelk --review
+# shows the move list, which follows the turn taken back; c the board's
+# letters and digits. `zelk --review
 # FILE N` opens a record at once; a missing file is refused with its reason.
 source "$(dirname "$0")/lib.sh"
 
@@ -51,8 +52,10 @@ turn 0 0 21 4 13
 turn 1 21 4 13 8
 turn 2 4 13 8 16
 press l
+press c                      # the board's letters and digits, kept in zelk.prefs
 move_to 700 590
 screenshot move-list
+grep -q "boardCoordinates = 1" "$WORK/zelk.prefs" || fail "the coordinates' switch was not kept"
 press u
 wait_log "Took back 2 placements" 1
 screenshot move-list-taken-back
