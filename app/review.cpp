@@ -2,6 +2,7 @@
 
 #include <SDL/SDL_gfxPrimitives.h>
 
+#include <chrono>
 #include <cstring>
 
 #include "app/display.h"
@@ -165,24 +166,30 @@ bool Review::key(SDLKey key) {
 }
 
 // The positions nearest the one shown first: the one before its action,
-// the one shown, then outwards.
+// the one shown, then outwards, no further than a stretch of the game on
+// either side; the thread then waits for the cursor to move.
 void Review::judge() {
     const size_t count = reviewed.positions.size();
+    const size_t reach = 24;
     while (!stopping) {
         size_t next = count;
         {
             std::lock_guard<std::mutex> lock(guard);
             const size_t centre = at > 0 ? at - 1 : 0;
-            for (size_t distance = 0; distance < count && next == count; ++distance) {
+            for (size_t distance = 0; distance <= reach && next == count; ++distance) {
                 if (centre + distance < count && !known[centre + distance]) next = centre + distance;
                 else if (distance <= centre && !known[centre - distance]) next = centre - distance;
             }
         }
-        if (next == count) break;
+        if (next == count) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            continue;
+        }
         const records::Judgement judgement = records::judgePosition(reviewed.positions[next], limits);
         std::lock_guard<std::mutex> lock(guard);
         judged[next] = judgement;
         known[next] = true;
+        ++judgedSoFar;
     }
     finished = true;
 }
@@ -211,8 +218,14 @@ void reviewGame(ReviewedGame game, size_t cursor) {
     ILog.log(1, "review: %zu actions", game.actions.size());
     Review review(std::move(game), cursor);
     bool leaving = false;
+    size_t judgedLogged = 0;
     while (!leaving && !terminationRequested()) {
         const Uint32 start = SDL_GetTicks();
+        // The log is the main thread's alone.
+        if (review.judgedCount() != judgedLogged) {
+            judgedLogged = review.judgedCount();
+            ILog.log(3, "review: %zu positions judged", judgedLogged);
+        }
         drawReview(screen, review);
         SDL_Event event;
         while (!leaving && pollFrameEvent(event)) {

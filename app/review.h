@@ -3,8 +3,8 @@
 // it was, the pieces still to place at home included. Each action gets the
 // engine's verdict (records/verdict.h) with its mark and the best action
 // drawn on the board. The verdicts take a search each, so a thread of the
-// review's own judges the positions nearest the one shown first while the
-// frames go on. Nothing of the game under way changes: leaving the review
+// review's own judges the positions near the one shown, nearest first,
+// while the frames go on. Nothing of the game under way changes: leaving the review
 // finds it as it was.
 #pragma once
 
@@ -46,10 +46,11 @@ public:
     bool verdict(size_t action, records::Verdict& out) const;
     // "?", "??" or "" for every turn whose verdicts are known so far.
     std::vector<std::string> turnMarks() const;
-    // Asks the thread to end after the search under way; it has ended once
-    // every position is judged or after that.
+    // Asks the thread to end after the search under way, and whether it
+    // has.
     void stopJudging() { stopping = true; }
     bool judgingEnded() const { return finished; }
+    size_t judgedCount() const { return judgedSoFar; }
 
 private:
     void judge();
@@ -62,6 +63,7 @@ private:
     std::vector<bool> known;
     std::atomic<bool> stopping{false};
     std::atomic<bool> finished{false};
+    std::atomic<size_t> judgedSoFar{0};
     std::thread judging;
 };
 

@@ -134,8 +134,8 @@ TEST(Review, ShowsTheVerdictAndMarkOfAKnownMistake) {
     game.turnOfAction.push_back(0);
     {
         Review review(game, 1);
-        for (int wait = 0; wait < 500 && !review.judgingEnded(); ++wait) SDL_Delay(10);
         records::Verdict verdict;
+        for (int wait = 0; wait < 500 && !review.verdict(0, verdict); ++wait) SDL_Delay(10);
         ASSERT_TRUE(review.verdict(0, verdict));
         EXPECT_EQ(verdictInWords(verdict), "won in 1 → lost in 2");
         EXPECT_EQ(review.turnMarks(), std::vector<std::string>{"??"});

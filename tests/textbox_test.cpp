@@ -80,7 +80,8 @@ std::vector<std::vector<std::string>> samplesOf(const std::string& english) {
     const std::string placings = trf("{1} and {2}", {trf("{1} placements", {"2"}), tr("a removal")});
     static const std::map<std::string, std::vector<std::vector<std::string>>> fixed = {
         {"Has {1} on board", {{"12"}}}, {"{1} won", {{"Vumero"}}}, {"Name: {1}", {{"Vumero"}}},
-        {"Build: {1}", {{"1.0_R02"}}}};
+        {"Build: {1}", {{"1.0_R02"}}}, {"Action {1} of {2}", {{"999", "999"}}}, {"Best: {1}", {{"d6-d5"}}},
+        {"won in {1}", {{"99"}}}, {"lost in {1}", {{"99"}}}};
     if (fixed.count(english)) return fixed.at(english);
     if (english == "Took back {1}" || english == "Played again {1}") return {{twoKinds}, {placings}};
     if (english == "Hint: {1}") return {{tr("winning")}, {tr("even")}, {tr("losing")}};

@@ -22,6 +22,8 @@ wait_log "review: " 1
 press Home
 for step in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26; do press Right; done
 wait_log "review: at action 26" 1
+wait_log "positions judged" 6
+screenshot review-stepping
 press End
 wait_log "review: at action" 28
 screenshot review-end
@@ -31,22 +33,6 @@ press t
 screenshot results
 press t
 
-CENTRE_X=(150 390 630 224 386 548 290 385 480 150 220 290 490 553 625 290 385 480 224 386 548 150 390 630)
-CENTRE_Y=(70 70 70 136 136 136 210 210 210 270 270 270 270 270 270 333 333 333 402 402 402 470 470 470)
-taken() { grep -q "in cell $1\$" "$LOG_FILE" || grep -q "in cell $1"$'\r' "$LOG_FILE"; }
-turn() {                     # a piece from home row $1 to the first free point of the rest
-  local row=$1; shift
-  for point in "$@"; do
-    taken "$point" && continue
-    local before; before=$(log_count "sound: put down")
-    click_at 37 $(( 127 + 60 * row ))
-    move_to $(( ${CENTRE_X[$point]} + 3 )) $(( ${CENTRE_Y[$point]} + 3 ))
-    click_at "${CENTRE_X[$point]}" "${CENTRE_Y[$point]}"
-    wait_log "sound: put down" $(( before + 2 ))
-    return 0
-  done
-  fail "no free point among $*"
-}
 click_at 260 536             # "left starts"
 turn 0 0 21 4 13
 turn 1 21 4 13 8
@@ -73,8 +59,8 @@ press Right
 wait_log "review: at action 2" 1
 screenshot review-command-line
 press q
-code=$(wait_for_exit)
-[ "$code" = 0 ] || fail "exit code $code after --review"
+collect_exit "after q in the review"
+[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after --review"
 
 set +e
 (cd "$WORK" && "$ZELK_BIN" --review no-such.games 2>"$WORK/refused.txt")
