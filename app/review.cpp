@@ -189,7 +189,6 @@ void Review::judge() {
         std::lock_guard<std::mutex> lock(guard);
         judged[next] = judgement;
         known[next] = true;
-        ++judgedSoFar;
     }
     finished = true;
 }
@@ -218,13 +217,15 @@ void reviewGame(ReviewedGame game, size_t cursor) {
     ILog.log(1, "review: %zu actions", game.actions.size());
     Review review(std::move(game), cursor);
     bool leaving = false;
-    size_t judgedLogged = 0;
+    size_t verdictLogged = 0;
     while (!leaving && !terminationRequested()) {
         const Uint32 start = SDL_GetTicks();
         // The log is the main thread's alone.
-        if (review.judgedCount() != judgedLogged) {
-            judgedLogged = review.judgedCount();
-            ILog.log(3, "review: %zu positions judged", judgedLogged);
+        records::Verdict verdict;
+        if (review.cursor() > 0 && review.cursor() != verdictLogged && review.verdict(review.cursor() - 1, verdict)) {
+            verdictLogged = review.cursor();
+            ILog.log(3, "review: verdict on action %zu: %s %s", verdictLogged, verdictInWords(verdict).c_str(),
+                     verdict.mark);
         }
         drawReview(screen, review);
         SDL_Event event;

@@ -50,7 +50,6 @@ public:
     // has.
     void stopJudging() { stopping = true; }
     bool judgingEnded() const { return finished; }
-    size_t judgedCount() const { return judgedSoFar; }
 
 private:
     void judge();
@@ -63,7 +62,6 @@ private:
     std::vector<bool> known;
     std::atomic<bool> stopping{false};
     std::atomic<bool> finished{false};
-    std::atomic<size_t> judgedSoFar{0};
     std::thread judging;
 };
 

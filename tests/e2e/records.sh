@@ -22,7 +22,7 @@ wait_log "review: " 1
 press Home
 for step in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26; do press Right; done
 wait_log "review: at action 26" 1
-wait_log "positions judged" 6
+wait_log "review: verdict on action 26" 1
 screenshot review-stepping
 press End
 wait_log "review: at action" 28
