@@ -47,9 +47,7 @@ void keepGame() {
 }
 
 void goOver() {
-    ReviewedGame game;
-    if (!gameToGoOver(game)) return say(tr("No game to go over"));
-    reviewGame(std::move(game));
+    if (!goOverAGame()) say(tr("No game to go over"));
 }
 
 void showResults() {

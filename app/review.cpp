@@ -107,6 +107,7 @@ void drawReview(SDL_Surface* target, const Review& review) {
     const size_t at = review.cursor();
     drawPosition(target, review.shown());
     drawPlayers(target, game.header);
+    if (!game.inFile.empty()) drawText(target, game.inFile, placeBox("player.left", 560), {0, 0, 0, 255});
     std::vector<std::string> lines;
     if (at == 0) {
         lines.push_back(tr("The start of the game"));
@@ -213,10 +214,11 @@ std::string verdictInWords(const records::Verdict& verdict) {
     return inWords(verdict.before) + " → " + inWords(verdict.after);
 }
 
-void reviewGame(ReviewedGame game, size_t cursor) {
+ReviewExit reviewGame(ReviewedGame game, size_t cursor, bool browsing) {
     ILog.log(1, "review: %zu actions", game.actions.size());
     Review review(std::move(game), cursor);
     bool leaving = false;
+    ReviewExit exit = ReviewExit::LEFT;
     size_t verdictLogged = 0;
     while (!leaving && !terminationRequested()) {
         const Uint32 start = SDL_GetTicks();
@@ -233,6 +235,10 @@ void reviewGame(ReviewedGame game, size_t cursor) {
             const SDLKey key = event.key.keysym.sym;
             if (event.type == SDL_KEYDOWN && review.key(key))
                 ILog.log(1, "review: at action %zu", review.cursor());
+            if (event.type == SDL_KEYDOWN && browsing && (key == SDLK_PAGEUP || key == SDLK_PAGEDOWN)) {
+                exit = key == SDLK_PAGEUP ? ReviewExit::PREVIOUS : ReviewExit::NEXT;
+                leaving = true;
+            }
             if (event.type == SDL_KEYUP && (key == SDLK_ESCAPE || key == SDLK_o || key == SDLK_q)) {
                 leaving = true;
                 if (key == SDLK_q) quit = true;
@@ -252,4 +258,5 @@ void reviewGame(ReviewedGame game, size_t cursor) {
         paceFixedFrame(start);
     }
     ILog.log(1, "review: left");
+    return exit;
 }

@@ -25,6 +25,7 @@ struct ReviewedGame {
     std::vector<records::Turn> turns;
     std::vector<int> turnOfAction;
     records::GameRecord header;  // the names, kinds, date and result
+    std::string inFile;          // "3/7": its place among the games file's, when browsed
 };
 ReviewedGame reviewedGameOf(const records::GameReplay& replay, const records::GameRecord& header);
 
@@ -67,8 +68,10 @@ private:
 
 // The review screen until the player leaves it (Escape or o; q leaves and
 // quits; closing the window leaves it and asks in the game), starting at
-// `cursor` (clamped to the end).
-void reviewGame(ReviewedGame game, size_t cursor = static_cast<size_t>(-1));
+// `cursor` (clamped to the end). `browsing` a list of games, Page Up and
+// Page Down leave it for the game before or after.
+enum class ReviewExit { LEFT, PREVIOUS, NEXT };
+ReviewExit reviewGame(ReviewedGame game, size_t cursor = static_cast<size_t>(-1), bool browsing = false);
 
 // A verdict in the player's words: "won in 12 → lost in 7".
 std::string verdictInWords(const records::Verdict& verdict);

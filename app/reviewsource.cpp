@@ -43,19 +43,28 @@ bool readRequestedGame(const ReviewRequest& request, ReviewedGame& game, std::st
     return true;
 }
 
-bool gameToGoOver(ReviewedGame& game) {
+bool goOverAGame() {
     if (state == STATE_PLAYING && liveReplay()) {
-        game = reviewedGameOf(*liveReplay(), liveRecord());
-        return true;
-    }
-    if (lastFinishedReplay()) {
-        game = reviewedGameOf(*lastFinishedReplay(), *lastFinishedRecord());
+        reviewGame(reviewedGameOf(*liveReplay(), liveRecord()));
         return true;
     }
     const std::vector<records::GameRecord> kept = records::readGamesFile(records::gamesFilePath());
-    records::GameReplay replay;
-    records::RecordError error;
-    if (kept.empty() || !records::replayRecord(kept.back(), replay, error)) return false;
-    game = reviewedGameOf(replay, kept.back());
-    return true;
+    if (kept.empty()) {
+        if (!lastFinishedReplay()) return false;
+        reviewGame(reviewedGameOf(*lastFinishedReplay(), *lastFinishedRecord()));
+        return true;
+    }
+    // The games file's records were read back through the rules: each replays.
+    size_t shown = kept.size() - 1;
+    for (;;) {
+        records::GameReplay replay;
+        records::RecordError error;
+        records::replayRecord(kept[shown], replay, error);
+        ReviewedGame game = reviewedGameOf(replay, kept[shown]);
+        game.inFile = std::to_string(shown + 1) + "/" + std::to_string(kept.size());
+        const ReviewExit exit = reviewGame(std::move(game), static_cast<size_t>(-1), true);
+        if (exit == ReviewExit::LEFT) return true;
+        if (exit == ReviewExit::PREVIOUS && shown > 0) --shown;
+        if (exit == ReviewExit::NEXT && shown + 1 < kept.size()) ++shown;
+    }
 }

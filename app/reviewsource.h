@@ -1,6 +1,6 @@
 // Which game a review goes over: the `N`-th record of a file named on the
-// command line (`zelk --review FILE [N]`), the game under way, or the game
-// finished last (this run's, else the games file's last readable record).
+// command line (`zelk --review FILE [N]`), the game under way, or the
+// games file's records, the last first.
 #pragma once
 
 #include <string>
@@ -20,6 +20,7 @@ ReviewRequest reviewRequestOf(int argc, char** argv);
 // reason" in `refusal`.
 bool readRequestedGame(const ReviewRequest& request, ReviewedGame& game, std::string& refusal);
 
-// The game `o` goes over: the one under way in a game, else the one
-// finished last; false when there is none.
-bool gameToGoOver(ReviewedGame& game);
+// What `o` goes over: in a game the game under way; elsewhere the games
+// file's records, from the last (Page Up and Page Down go through them), or
+// without any this run's last finished game. False when there is none.
+bool goOverAGame();

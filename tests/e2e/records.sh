@@ -1,7 +1,7 @@
 # The game's records on screen. A whole game of two computers at Dummy,
 # played unattended, ends in the games file. Started again, o on the start
-# screen goes over that game: Home, then Right steps action by action, the
-# verdicts come; t shows the results. A person's game against Dummy: l
+# screen goes over the file's last game, Page Up the one before: Home, then
+# Right steps action by action, the verdicts come; t shows the results. A person's game against Dummy: l
 # shows the move list, which follows the turn taken back; c the board's
 # letters and digits. `zelk --review
 # FILE N` opens a record at once; a missing file is refused with its reason.
@@ -17,8 +17,12 @@ printf 'playerTwoType = COMPUTER\r\ngameLevel = 0\r\n' > "$WORK/zelk.conf"
 start_display
 start_game
 press v
+cp "$WORK/zelk.games" "$WORK/first.games"
+cat "$WORK/first.games" >> "$WORK/zelk.games"  # two games to go through
 press o
-wait_log "review: " 1
+wait_log "review: [0-9]* actions" 1
+press Prior                  # the first of the two
+wait_log "review: [0-9]* actions" 2
 press Home
 for step in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26; do press Right; done
 wait_log "review: at action 26" 1
