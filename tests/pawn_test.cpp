@@ -135,19 +135,3 @@ TEST(Player, ANameOrStatusTooLongForItsBufferIsCut) {
     named.setStatus(std::string(300, 's').c_str());
     EXPECT_EQ(std::string(named.status).size(), 99u);
 }
-
-TEST(Player, ItsDiscMeetsACellRectangle) {
-    enterScratchDirectory();
-    iPlayer player(0, 0, 64, 97, "images/none.png", nullptr, 1, "p", HUMAN);
-    Cell cell(100, 100, 50, 50, nullptr, nullptr, nullptr);
-    const struct {
-        int x, y, radius;
-        bool hits;
-    } cases[] = {{120, 120, 0, true}, {100, 120, 0, false}, {95, 120, 10, true}, {92, 92, 10, false}, {94, 94, 10, true}};
-    for (const auto& c : cases) {
-        player.setX(c.x);
-        player.setY(c.y);
-        player.setRadius(c.radius);
-        EXPECT_EQ(player.hits(&cell), c.hits) << c.x << "," << c.y << " radius " << c.radius;
-    }
-}
