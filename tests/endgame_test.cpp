@@ -12,9 +12,11 @@
 
 #include <unistd.h>
 
+#include "bot/endgamefiles.h"
 #include "bot/endgamesolver.h"
 #include "bot/symmetry.h"
 #include "support/endgames.h"
+#include "support/testenv.h"
 
 using namespace engine;
 
@@ -161,6 +163,19 @@ TEST(EndgameTables, ThePositionsValueIncludesAPendingRemoval) {
     EXPECT_TRUE(tables.covers(position));
     position.pieces[1] |= 1u << 22;
     EXPECT_FALSE(tables.covers(position));
+}
+
+// The best removal decides, not the first tried: taking the piece on 0
+// loses, another wins in five turns.
+TEST(EndgameTables, APendingRemovalIsWorthTheBestRemoval) {
+    enterScratchDirectory();
+    const EndgameTables* shipped = endgameTables();
+    ASSERT_NE(shipped, nullptr);
+    Position position = movingPosition(pointSet({7, 18, 19, 20}), pointSet({0, 4, 5, 9}));
+    position.mustRemove = true;
+    EXPECT_EQ(shipped->value(position), won(5));
+    play(position, Move{0, -1});
+    EXPECT_TRUE(isWon(shipped->value(position))) << "for the other side, once 0 is gone";
 }
 
 TEST(EndgameTables, AFileIsReadWholeOrNotAtAll) {
