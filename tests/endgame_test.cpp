@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <set>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "bot/endgamefiles.h"
@@ -217,5 +219,19 @@ TEST(EndgameTables, AFileIsReadWholeOrNotAtAll) {
         EXPECT_FALSE(refused.load(path)) << what;
         EXPECT_FALSE(refused.covers(3, 3)) << what;
     }
+    // A write that fails half-way (a disk as full as a file size limit
+    // makes it) leaves the old file as it was.
+    std::ofstream(path, std::ios::binary) << whole;
+    rlimit old, cramped;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    cramped = old;
+    cramped.rlim_cur = whole.size() / 2;
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &cramped), 0);
+    const bool saved = tables.save(path);
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(readBytes(path), whole);
     std::remove(path.c_str());
 }
