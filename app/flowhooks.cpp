@@ -5,6 +5,7 @@
 #include "app/coach.h"
 #include "app/gamesummary.h"
 #include "app/globals.h"
+#include "app/liverecord.h"
 #include "app/playaids.h"
 #include "app/render.h"
 #include "app/sounds.h"
@@ -50,6 +51,7 @@ void installFlowHooks() {
         if (!byComputer) coachSawPersonAct();
         tallyPlacement();
         recordPlacement(player, cell);
+        recordAction(player, engine::Move{-1, static_cast<int8_t>(cell)});
         playGameSound(soundOfPutting(byComputer));
         positionMovedOn();
     };
@@ -58,12 +60,14 @@ void installFlowHooks() {
         coachSawStep(player, to, safeRoute);
         tallyMove();
         recordStep(player, from, to);
+        recordAction(player, engine::Move{static_cast<int8_t>(from), static_cast<int8_t>(to)});
         playGameSound(soundOfPutting(byComputer));
         positionMovedOn();
     };
     hooks.removed = [](int player, int cell, bool opening) {
         tallyRemoval();
         recordRemoval(player, cell, opening);
+        recordAction(player, engine::Move{static_cast<int8_t>(cell), -1});
         playGameSound(SOUND_REMOVAL);
         positionMovedOn();
     };
@@ -84,8 +88,10 @@ void installFlowHooks() {
         forgetPassingMarks();
         coachForget();
         tallyNewGame();
+        recordNewBoard();
     };
     hooks.gameOver = [](int winner) {
+        recordGameOver(winner);
         // The board behind the end-of-game screen shows the final counts.
         render(gamescreen, minigamescreen, screen);
         if (getDialogAnswerHook()) return vittoria(screen, getThisPlayer(winner)->name);
@@ -100,6 +106,7 @@ void installFlowHooks() {
         timerOne.startFrom(clockMilliseconds);
         forgetPassingMarks();
         coachForget();
+        recordReplacement(why);
     };
     hooks.askSafeRoute = [] {
         return yesnoExplained(screen, "Jid isii aan jare lahayn!", "Should I continue to give a safe route?",

@@ -7,6 +7,7 @@
 #include "app/howtoplay.h"
 #include "app/opponentchoice.h"
 #include "app/playaids.h"
+#include "app/recordpanels.h"
 #include "app/render.h"
 #include "app/termination.h"
 #include "rules/board.h"
@@ -100,7 +101,9 @@ void gameKeys(SDLKey key, SDLMod modifiers) {
             setLogLevelFromDebug();
             break;
         case SDLK_r: forceReport(); break;
-        default: playAidKey(key, modifiers); break;
+        default:
+            if (!playAidKey(key, modifiers)) recordKey(key);
+            break;
     }
 }
 

@@ -125,21 +125,22 @@ void positionMovedOn() {
 
 void drawPlayAids(SDL_Surface* target) {
     if (!target || state != STATE_PLAYING) return;
-    if (aids.adviceShown) {
-        const engine::Move move = aids.advice.move;
-        if (move.isStep()) {
-            arrow(target, move.from, move.to);
-            ring(target, move.from, 255, 215, 0);
-            ring(target, move.to, 40, 220, 60);
-        } else if (move.isPlacement()) {
-            ring(target, move.to, 40, 220, 60);
-        } else if (move.isRemoval()) {
-            // Gold with a cross, unlike the red ticked ring of a removal made.
-            ring(target, move.from, 255, 215, 0);
-            cross(target, move.from);
-        }
-    }
+    if (aids.adviceShown) drawAdvisedMove(target, aids.advice.move);
     if (!aids.line.empty()) drawBandedText(target, aids.line, placeBox("aid"), {255, 255, 255, 255});
+}
+
+void drawAdvisedMove(SDL_Surface* target, engine::Move move) {
+    if (move.isStep()) {
+        arrow(target, move.from, move.to);
+        ring(target, move.from, 255, 215, 0);
+        ring(target, move.to, 40, 220, 60);
+    } else if (move.isPlacement()) {
+        ring(target, move.to, 40, 220, 60);
+    } else if (move.isRemoval()) {
+        // Gold with a cross, unlike the red ticked ring of a removal made.
+        ring(target, move.from, 255, 215, 0);
+        cross(target, move.from);
+    }
 }
 
 void forgetPassingMarks() {

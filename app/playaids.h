@@ -21,6 +21,10 @@ void positionMovedOn();
 // The advice marks and the line, over the board.
 void drawPlayAids(SDL_Surface* target);
 
+// An action advised, on the board: a ring where the piece goes (and an
+// arrow from where it leaves), a red ring on the piece to remove.
+void drawAdvisedMove(SDL_Surface* target, engine::Move move);
+
 // Forgets what the screen shows only in passing (the advice and the line,
 // the last turns' marks): a new board, or a position taken back, played
 // again or resumed.

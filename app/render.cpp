@@ -10,6 +10,7 @@
 #include "app/opponentchoice.h"
 #include "app/pacing.h"
 #include "app/playaids.h"
+#include "app/recordpanels.h"
 #include "app/textplaces.h"
 #include "bot/game.h"
 #include "rules/board.h"
@@ -155,6 +156,7 @@ void render(SDL_Surface*, SDL_Surface*, SDL_Surface* target) {
         drawPlayAids(target);
         drawCoachLine(target);
     }
+    drawRecordPanels(target);
     presentFrame();
 }
 

@@ -1,6 +1,7 @@
 #include "app/session.h"
 
 #include "app/globals.h"
+#include "app/liverecord.h"
 #include "app/render.h"
 #include "app/termination.h"
 #include "bot/game.h"
@@ -50,6 +51,7 @@ SavedGame saveOfLiveGame() {
     game.history = gameHistory.entries();
     game.cursor = gameHistory.cursor();
     game.now = captureGame(timerOne.getTime());
+    game.actions = actionsOfLiveGame();
     return game;
 }
 
@@ -58,6 +60,8 @@ void resumeSavedGame(const SavedGame& game) {
     playerTwo->type = static_cast<PlayerTypes>(game.kinds[1]);
     if (iGame) iGame->setGameLevel(static_cast<GameLevels>(game.level));
     resumeGame(game.history, game.cursor, game.now);
+    if (!game.actions.empty() && !adoptActions(game.actions))
+        ILog.log(1, "The saved game's actions do not lead to its position: it goes on without its record");
     askAgainIfBlocked();
     ILog.log(1, "Resumed the saved game: %zu positions to take back", game.history.size());
 }

@@ -16,7 +16,9 @@
 
 namespace {
 
-const char* const firstLine = "zelk save 1";
+// Version 1 had no actions line; it is still read, its game without them.
+const char* const firstLine = "zelk save 2";
+const char* const firstLineBefore = "zelk save 1";
 // The game's record for the upload: a handful of numbers, but every `r`
 // (a report asked for in mid-game) adds a board's worth to it.
 const size_t recordLimit = 64;
@@ -110,6 +112,15 @@ bool readSnapshot(const std::string& line, GameSnapshot& s) {
     return words.finished() && everyPieceOnItsOwnPoint(s);
 }
 
+// The game's actions as the record of the game under way writes them: the
+// notation's letters, digits and signs only, within the limit.
+bool plausibleActions(const std::string& actions) {
+    if (actions.size() > SAVE_ACTIONS_LIMIT) return false;
+    for (char c : actions)
+        if (!std::strchr("abcdefg01234567x-: ", c)) return false;
+    return true;
+}
+
 // The lines of a text, without their line ends; false past `limit` lines.
 bool splitLines(const std::string& text, std::vector<std::string>& lines, size_t limit) {
     std::istringstream in(text);
@@ -142,14 +153,18 @@ std::string formatSavedGame(const SavedGame& game) {
     for (size_t i = first; i < first + kept; ++i) writeSnapshot(out, game.history[i]);
     out << "now ";
     writeSnapshot(out, game.now);
+    out << "actions" << (plausibleActions(game.actions) && !game.actions.empty() ? " " + game.actions : "") << '\n';
     out << "end\n";
     return out.str();
 }
 
 bool parseSavedGame(const std::string& text, SavedGame& game, std::string& why) {
     std::vector<std::string> lines;
-    if (!splitLines(text, lines, SAVE_HISTORY_LIMIT + 6)) return why = "too many lines", false;
-    if (lines.size() < 6 || lines[0] != firstLine) return why = "not a save of this version", false;
+    if (!splitLines(text, lines, SAVE_HISTORY_LIMIT + 7)) return why = "too many lines", false;
+    if (lines.empty() || (lines[0] != firstLine && lines[0] != firstLineBefore))
+        return why = "not a save of this version", false;
+    const size_t actionLines = lines[0] == firstLine ? 1 : 0;
+    if (lines.size() < 6 + actionLines) return why = "wrong number of lines", false;
     SavedGame read;
     Words kinds(lines[1]);
     if (!kinds.literal("kinds") || !kinds.number(0, 1, read.kinds[0]) || !kinds.number(0, 1, read.kinds[1]) ||
@@ -161,7 +176,7 @@ bool parseSavedGame(const std::string& text, SavedGame& game, std::string& why) 
     if (!history.literal("history") || !history.number(0, SAVE_HISTORY_LIMIT, count) ||
         !history.number(count > 0 ? 0 : -1, count - 1, read.cursor) || !history.finished())
         return why = "bad history line", false;
-    if (lines.size() != static_cast<size_t>(count) + 6) return why = "wrong number of lines", false;
+    if (lines.size() != static_cast<size_t>(count) + 6 + actionLines) return why = "wrong number of lines", false;
     read.history.resize(count);
     for (int i = 0; i < count; ++i)
         if (!readSnapshot(lines[4 + i], read.history[i]))
@@ -169,7 +184,14 @@ bool parseSavedGame(const std::string& text, SavedGame& game, std::string& why) 
     const std::string& now = lines[4 + count];
     if (now.compare(0, 4, "now ") != 0 || !readSnapshot(now.substr(4), read.now))
         return why = "bad current position", false;
-    if (lines[5 + count] != "end") return why = "no end line", false;
+    if (actionLines) {
+        const std::string& actions = lines[5 + count];
+        if (actions != "actions" && (actions.compare(0, 8, "actions ") != 0 || actions.size() == 8))
+            return why = "bad actions line", false;
+        read.actions = actions.size() > 8 ? actions.substr(8) : "";
+        if (!plausibleActions(read.actions)) return why = "bad actions line", false;
+    }
+    if (lines[5 + count + actionLines] != "end") return why = "no end line", false;
     for (int i = 0; i < count; ++i)
         if (const char* reason = whyNotPlayable(read.history[i], read.kinds))
             return why = "position on line " + std::to_string(5 + i) + ": " + reason, false;

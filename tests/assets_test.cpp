@@ -1,7 +1,7 @@
 // The generated resource tree as the game loads it: every picture at its
-// size, white-keyed pictures solid where they must show, frame sets
-// complete, the board's holes under the points, sounds that start and end
-// in silence, and music that SDL_mixer plays.
+// size, white-keyed pictures solid where they must show, the board's holes
+// under the points, sounds that start and end in silence, and music that
+// SDL_mixer plays.
 #include <gtest/gtest.h>
 
 #include <SDL/SDL.h>
@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "rules/board.h"
-#include "sprites/janim.h"
 #include "support/testenv.h"
 
 namespace {
@@ -147,20 +146,6 @@ TEST(Pictures, HaveTheirSizeAndKeyedOnesAShowingCentreAndNoPaleFringe) {
     Picture icon(SDL_LoadBMP(dataPath("images/zelk.icon").c_str()), true);
     ASSERT_TRUE(icon.ok());
     EXPECT_TRUE(icon.w() == 32 && icon.h() == 32);
-    // The desktop's icons: a rounded tile the background shows around.
-    for (int size : {48, 64, 128, 256}) {
-        SDL_Surface* tile = IMG_Load(dataPath("icons/zelk-" + std::to_string(size) + ".png").c_str());
-        ASSERT_NE(tile, nullptr) << size;
-        ASSERT_TRUE(tile->w == size && tile->h == size) << size;
-        auto alphaAt = [tile](int x, int y) {
-            Uint8 r, g, b, a;
-            SDL_GetRGBA(static_cast<Uint32*>(tile->pixels)[y * tile->pitch / 4 + x], tile->format, &r, &g, &b, &a);
-            return a;
-        };
-        EXPECT_EQ(alphaAt(0, 0) + alphaAt(size - 1, size - 1), 0) << size;
-        EXPECT_EQ(alphaAt(size / 2, size / 2) + alphaAt(size / 2, 1), 2 * 255) << size;
-        SDL_FreeSurface(tile);
-    }
 }
 
 TEST(Pictures, TheBoardHasAHoleUnderEveryPointAndPiecesAndLitPointsStandOut) {
@@ -185,56 +170,6 @@ TEST(Pictures, TheBoardHasAHoleUnderEveryPointAndPiecesAndLitPointsStandOut) {
     EXPECT_GT(Picture("images/pawns/right/0.png").meanLuminance(15, 15, 35, 35) -
                   Picture("images/pawns/left/0.png").meanLuminance(15, 15, 35, 35), 0.4);
     EXPECT_GT(cell.differingFrom(Picture("images/cells/shadowcell.png"), 90), 400);
-}
-
-// Read by the game's own loader, each set complete: frames at the set's
-// size, keyed in white, paced within bounds, the first and last different.
-TEST(FrameSets, LoadWholeWithTheirSizesKeysAndPauses) {
-    enterScratchDirectory();
-    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
-    ASSERT_NE(SDL_SetVideoMode(800, 600, 32, SDL_SWSURFACE), nullptr);
-    const struct {
-        const char* dir;
-        int minFrames, maxFrames, w, h, minPause, maxPause;
-        Region solid;
-    } sets[] = {
-        {"images/players/waiting", 4, 16, 100, 120, 80, 200, {15, 45, 17, 55}},
-        {"images/pawns/left/moving", 2, 4, 100, 120, 30, 300, {}},
-        {"images/pawns/right/moving", 2, 4, 100, 120, 30, 300, {}},
-        {"images/pawns/left/killing", 2, 4, 100, 120, 30, 300, {}},
-        {"images/pawns/right/killing", 2, 4, 100, 120, 30, 300, {}},
-        {"images/config/speedup", 1, 2, 14, 14, 30, 1000, {5, 6, 9, 10}},
-        {"images/config/speeddown", 1, 2, 14, 14, 30, 1000, {5, 4, 9, 8}},
-    };
-    for (const auto& expected : sets) {
-        SCOPED_TRACE(expected.dir);
-        JAnimBase set = {};
-        ASSERT_EQ(set.init(dataPath(expected.dir).c_str()), 0);
-        EXPECT_GE(set.count, expected.minFrames);
-        EXPECT_LE(set.count, expected.maxFrames);
-        for (int i = 0; i < set.count; ++i) {
-            SDL_Surface* image = set.frames[i].image;
-            ASSERT_NE(image, nullptr) << i;
-            EXPECT_TRUE(image->w == expected.w && image->h == expected.h) << i;
-            EXPECT_GE(set.frames[i].pause, expected.minPause) << i;
-            EXPECT_LE(set.frames[i].pause, expected.maxPause) << i;
-            // The white key becomes transparency.
-            auto alphaAt = [image](int x, int y) {
-                Uint8 r, g, b, a;
-                SDL_GetRGBA(static_cast<Uint32*>(image->pixels)[y * image->pitch / 4 + x], image->format, &r, &g, &b, &a);
-                return a;
-            };
-            EXPECT_EQ(alphaAt(0, 0), 0) << i;
-            for (int y = expected.solid.y0; y < expected.solid.y1; ++y)
-                for (int x = expected.solid.x0; x < expected.solid.x1; ++x) ASSERT_EQ(alphaAt(x, y), 255) << i;
-        }
-        if (set.count > 1) {
-            Picture first(set.frames[0].image, false), last(set.frames[set.count - 1].image, false);
-            EXPECT_GT(first.differingFrom(last, 0), expected.w * expected.h / 50);
-        }
-        set.release();
-    }
-    SDL_Quit();
 }
 
 // ------------------------------------------------------------ sounds
@@ -268,11 +203,6 @@ struct Samples {
         for (size_t i = from; i < left.size(); ++i) peak = std::max(peak, std::fabs(left[i]));
         return peak;
     }
-    double crossingsPerSecond() const {
-        int crossings = 0;
-        for (size_t i = 1; i < left.size(); ++i) crossings += (left[i - 1] < 0) != (left[i] < 0);
-        return crossings / seconds();
-    }
 };
 
 // Each sound loads, is short and clean (audible, not clipped, starting and
@@ -288,7 +218,6 @@ TEST(Audio, EverySoundIsShortCleanAndHeardAndTheMusicPlays) {
         {"audio/move_from.wav", 0.05, 0.12}, {"audio/put_it_back.wav", 0.07, 0.15}, {"audio/move_to.wav", 0.08, 0.18},
         {"audio/jare.wav", 0.3, 0.5},        {"audio/remove_opponent.wav", 0.18, 0.35},
     };
-    std::vector<Samples> drums;
     for (const auto& s : sounds) {
         SCOPED_TRACE(s.file);
         Mix_Chunk* chunk = Mix_LoadWAV(dataPath(s.file).c_str());
@@ -301,19 +230,12 @@ TEST(Audio, EverySoundIsShortCleanAndHeardAndTheMusicPlays) {
         EXPECT_LT(std::fabs(w.left.front()) + std::fabs(w.left.back()), 0.02);
         for (size_t i = 1; i < 8; ++i) EXPECT_LT(std::fabs(w.left[i] - w.left[i - 1]), 0.2) << "a click at the start";
         EXPECT_LT(w.peak(w.left.size() - 44100 / 200), 0.05) << "the tail has died away";
-        if (drums.size() < 2) drums.push_back(w);
         loudest = 0;
         EXPECT_GE(Mix_PlayChannel(-1, chunk, 0), 0) << Mix_GetError();
         EXPECT_TRUE(heard(3000));
         while (Mix_Playing(-1)) SDL_Delay(10);
         Mix_FreeChunk(chunk);
     }
-    // The drums play the first two 240 ms apart: each over by then, the
-    // first crisp and high, the second lower and softer.
-    EXPECT_LT(std::max(drums[0].seconds(), drums[1].seconds()), 0.24);
-    EXPECT_GT(drums[0].crossingsPerSecond(), 1.5 * drums[1].crossingsPerSecond());
-    EXPECT_LT(drums[1].peak(), drums[0].peak());
-
     Mix_Music* music = Mix_LoadMUS(dataPath("audio/background.xm").c_str());
     ASSERT_NE(music, nullptr) << Mix_GetError();
     loudest = 0;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "app/globals.h"
 #include "rules/board.h"
@@ -37,6 +38,18 @@ TEST(BoardTables, LinesNeighboursAndLinesThroughAPointAgree) {
         EXPECT_EQ(through, (std::set<int>{cellJare[a][0], cellJare[a][1]})) << a;
     }
     EXPECT_EQ(fourWay, 4) << "the mid-sides of the middle square";
+    // The order of each point's neighbours too: the queries stop at the
+    // first match, and the computer's lists follow it.
+    const char* const order[CELL_COUNT] = {"1 9",     "0 2 4",     "1 14",     "10 4",   "3 5 1 7",    "4 13",
+                                           "7 11",    "4 6 8",     "7 12",     "0 10 21", "3 9 11 18", "6 10 15",
+                                           "8 17 13", "5 12 14 20", "2 13 23", "11 16",  "15 17 19",   "12 16",
+                                           "10 19",   "16 18 20 22", "13 19",  "9 22",   "19 21 23",   "14 22"};
+    for (int a = 0; a < CELL_COUNT; ++a) {
+        std::string listed;
+        for (int n : cellAdjents[a])
+            if (n >= 0) listed += (listed.empty() ? "" : " ") + std::to_string(n);
+        EXPECT_EQ(listed, order[a]) << a;
+    }
     for (int line = 0; line < LINE_COUNT; ++line) {
         EXPECT_TRUE(neighbours(jare[line][0], jare[line][1])) << line;
         EXPECT_TRUE(neighbours(jare[line][1], jare[line][2])) << line;

@@ -194,7 +194,7 @@ TEST(Catalogues, EveryTextTheGameShowsIsInTheEnglishList) {
     // Named texts that are no words to the player: a variable, a file's
     // mark, a log line, the mark of a text cut short, and the window's
     // caption, which names the program in every language.
-    for (const char* notShown : {"ZELK_UNATTENDED", "zelk save 1", "\xE2\x80\xA6",
+    for (const char* notShown : {"ZELK_UNATTENDED", "zelk save 1", "zelk save 2", "\xE2\x80\xA6",
                                  "\tOpps! this should never had happen\n", "Zelk - a somali game"})
         EXPECT_EQ(shown.erase(notShown), 1u) << notShown;
     const Catalogue english = catalogueOf("eng");

@@ -13,6 +13,7 @@
 #include "rules/cell.h"
 #include "rules/computerturn.h"
 #include "rules/flow.h"
+#include "sprites/glide.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "support/events.h"
@@ -99,6 +100,7 @@ TEST_F(AgainstTheComputer, TwoComputersPlayAWholeGameOnTheirOwn) {
     playerOne->type = COMPUTER;
     iGame->setGameLevel(LEVEL_BEGINNER);
     drawFrames = false;
+    setGlideSpeed(0);
     srand(9);
     startGame(playerOne);
     for (int pass = 0; pass < 20000 && DialogScript::gameOversShown() == 0 && !quit; ++pass) mainLoopPass();

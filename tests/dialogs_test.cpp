@@ -140,18 +140,3 @@ TEST_F(Dialogs, TheFireworksGoOnWhileTheGameIsReported) {
     EXPECT_NE(logText().find("Hostname lookup failed collector.example"), std::string::npos);
     EXPECT_NE(screenEarly, screenLate) << "the end screen stood still during the upload";
 }
-
-TEST_F(Dialogs, ScriptedAnswersSkipTheDrawingButNotTheEffects) {
-    DialogScript::install({false});
-    EXPECT_FALSE(yesno(screen, "", "Sure to quit the game?"));
-    EXPECT_EQ(DialogScript::questionsAsked(), 1);
-    move_pawn_to_cell(3, 3, 1);
-    gamePhase = PHASE_CONTENDING;
-    DialogScript::install({true});
-    EXPECT_TRUE(vittoria(screen, playerOne->name));
-    EXPECT_EQ(DialogScript::gameOversShown(), 1);
-    EXPECT_TRUE(en_cell[3]->isEmpty());
-    EXPECT_EQ(gamePhase, PHASE_RESETTLEMENT);
-    EXPECT_NE(logText().find("User does not wish to communicate this game"), std::string::npos);
-    DialogScript::remove();
-}

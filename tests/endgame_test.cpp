@@ -4,17 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <set>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include "bot/endgamefiles.h"
 #include "bot/endgamesolver.h"
 #include "bot/symmetry.h"
 #include "support/endgames.h"
+#include "support/testenv.h"
 
 using namespace engine;
 
@@ -163,6 +167,19 @@ TEST(EndgameTables, ThePositionsValueIncludesAPendingRemoval) {
     EXPECT_FALSE(tables.covers(position));
 }
 
+// The best removal decides, not the first tried: taking the piece on 0
+// loses, another wins in five turns.
+TEST(EndgameTables, APendingRemovalIsWorthTheBestRemoval) {
+    enterScratchDirectory();
+    const EndgameTables* shipped = endgameTables();
+    ASSERT_NE(shipped, nullptr);
+    Position position = movingPosition(pointSet({7, 18, 19, 20}), pointSet({0, 4, 5, 9}));
+    position.mustRemove = true;
+    EXPECT_EQ(shipped->value(position), won(5));
+    play(position, Move{0, -1});
+    EXPECT_TRUE(isWon(shipped->value(position))) << "for the other side, once 0 is gone";
+}
+
 TEST(EndgameTables, AFileIsReadWholeOrNotAtAll) {
     const EndgameTables& tables = solvedSevens();
     const std::string path = testing::TempDir() + "endgames-" + std::to_string(getpid()) + ".zdb";
@@ -202,5 +219,19 @@ TEST(EndgameTables, AFileIsReadWholeOrNotAtAll) {
         EXPECT_FALSE(refused.load(path)) << what;
         EXPECT_FALSE(refused.covers(3, 3)) << what;
     }
+    // A write that fails half-way (a disk as full as a file size limit
+    // makes it) leaves the old file as it was.
+    std::ofstream(path, std::ios::binary) << whole;
+    rlimit old, cramped;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    cramped = old;
+    cramped.rlim_cur = whole.size() / 2;
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &cramped), 0);
+    const bool saved = tables.save(path);
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(readBytes(path), whole);
     std::remove(path.c_str());
 }

@@ -11,6 +11,7 @@
 #include "rules/computerturn.h"
 #include "rules/flow.h"
 #include "sprites/dialogs.h"
+#include "sprites/glide.h"
 #include "support/play.h"
 #include "support/records.h"
 
@@ -136,6 +137,7 @@ TEST_F(GameFlowTest, AWholeGameBetweenTwoLevelsReplaysFromItsRecordToItsResult) 
     dummy.setGameLevel(LEVEL_DUMMY);
     setPlayerEngines(&beginner, &dummy);
     setDialogAnswerHook(grantAndNoteTheWinner);
+    setGlideSpeed(0);
     srand(21);
     startGame(playerOne);
     for (int turns = 0; gameWonBy == 0 && computerHoldsTheTurn() && turns < 3000; ++turns) playHeldComputerTurn();

@@ -83,16 +83,6 @@ TEST(Catalogue, MissingFileIsLoggedAndLeavesEveryEntryEmpty) {
     EXPECT_NE(logText().find("ERROR opening file languages/xyz/zelk.strings: "), std::string::npos);
 }
 
-TEST(Catalogue, ShippedLanguagesHoldTheMessagesTheGameUses) {
-    enterScratchDirectory();
-    for (const char* language : {"eng", "ita", "som"}) {
-        iMessage catalogue;
-        readCatalogue(catalogue, language);
-        EXPECT_NE(catalogue.getMessage(1), nullptr) << language;
-        EXPECT_NE(catalogue.getMessage(10), nullptr) << language;
-    }
-}
-
 // Only a plain file is read: a FIFO would wait for a writer and /dev/zero
 // would give one endless line, each holding start-up for ever; a directory
 // reads as nothing. Each is logged and leaves the catalogue empty.

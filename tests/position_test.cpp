@@ -11,6 +11,7 @@
 #include "app/pacing.h"
 #include "bot/livegame.h"
 #include "bot/position.h"
+#include "sprites/glide.h"
 #include "support/events.h"
 #include "support/play.h"
 #include "support/position.h"
@@ -120,6 +121,7 @@ TEST(PositionModel, AgreesWithTheLiveBoardOnMovesLinesAndBlockedPlayers) {
 TEST(PositionModel, FollowsWholeGamesOfTwoPeopleThroughTheRealFlow) {
     startHeadlessGame();
     paceFrames = false;
+    setGlideSpeed(0);  // the positions matter, not the frames of each glide
     playerOne->type = playerTwo->type = HUMAN;
     DialogScript::install({}, true);
     for (int game = 0; game < 6; ++game) {

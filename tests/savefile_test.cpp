@@ -94,7 +94,7 @@ TEST(SaveFile, WhatIsWrittenIsReadBackUnchanged) {
     SavedGame fromFile;
     ASSERT_EQ(readSavedGame("zelk.save", fromFile), SaveReading::Read);
     expectSameGame(game, fromFile);
-    EXPECT_EQ(readFile("zelk.save").substr(0, 12), "zelk save 1\n");
+    EXPECT_EQ(readFile("zelk.save").substr(0, 12), "zelk save 2\n");
 }
 
 TEST(SaveFile, AnEmptyHistoryAndWindowsLineEndsAreRead) {
@@ -124,7 +124,7 @@ TEST(SaveFile, OtherVersionsAndDamagedValuesAreRefused) {
         EXPECT_NE(at, std::string::npos) << from;
         return text.replace(at, from.size(), to);
     };
-    EXPECT_TRUE(refused(with("zelk save 1", "zelk save 2")));
+    EXPECT_TRUE(refused(with("zelk save 2", "zelk save 3")));
     EXPECT_TRUE(refused(with("kinds 0 1", "kinds 1 1"))) << "two computers";
     EXPECT_TRUE(refused(with("level 3", "level 4")));
     EXPECT_TRUE(refused(with("history 4 2", "history 4 4"))) << "cursor past the list";

@@ -24,6 +24,7 @@
 #include "rules/savefile.h"
 #include "sprites/about.h"
 #include "sprites/dialogs.h"
+#include "sprites/glide.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "support/events.h"
@@ -249,8 +250,9 @@ TEST_F(Resume, AGamePastTheClockTheHistoryAndTheRecordLimitsIsSavedAndResumed) {
 // computer, its save is one the reader accepts.
 TEST_F(Resume, EveryPositionOfWholeGamesIsSavedReadably) {
     std::mt19937 random(5);
-    // The quickest level: what matters is the positions, not the computer's play.
-    iGame->setGameLevel(LEVEL_BEGINNER);
+    // What matters is the positions, not the computer's play nor the glides.
+    iGame->setGameLevel(LEVEL_DUMMY);
+    setGlideSpeed(0);
     for (PlayerTypes two : {HUMAN, COMPUTER}) {
         playerTwo->type = two;
         start();

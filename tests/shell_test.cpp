@@ -1,9 +1,7 @@
 // The program's start-up, its loop and its shutdown, run headless.
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <string>
-#include <tuple>
 
 #include "app/globals.h"
 #include "app/pacing.h"
@@ -54,15 +52,6 @@ TEST(StartUp, TruncatedPicturesAreLoggedAndTheGameStillPlays) {
     EXPECT_EQ(shutDown(), 0);
 }
 
-TEST(StartUp, OpensTheWindowOnTheStartScreenAndWritesTheDefaults) {
-    startHeadlessGame();
-    EXPECT_EQ(std::make_tuple(screen->w, screen->h, int(screen->format->BitsPerPixel)), std::make_tuple(800, 600, 32));
-    EXPECT_EQ(state, STATE_STARTING);
-    EXPECT_TRUE(fileExists("zelk.conf"));
-    EXPECT_EQ(logText().rfind("--------", 0), 0u);
-    stopHeadlessGame();
-}
-
 // Only the video, timer and TrueType libraries and the font are essential.
 TEST(StartUp, WithoutVideoTheProgramEndsWithExitCodeOne) {
     enterScratchDirectory();
@@ -84,22 +73,6 @@ TEST(StartUp, AFontThatCannotBeOpenedEndsTheProgramWithExitCodeOne) {
     EXPECT_NE(logText().find("Couldn't load 13pt font from font.ttf"), std::string::npos)
         << logText();
     removePrivateWorkingDirectory(directory);
-}
-
-// The loop never spins: each pass sleeps out the rest of its frame, so the
-// window gets at most 100 frames a second and the processor is left free.
-TEST(MainLoop, APassSleepsOutItsFrameInsteadOfSpinning) {
-    startHeadlessGame();
-    paceFrames = true;
-    const int passes = 40;
-    const Uint32 start = SDL_GetTicks();
-    const std::clock_t processorStart = std::clock();
-    for (int pass = 0; pass < passes; ++pass) mainLoopPass();
-    const double wallMs = SDL_GetTicks() - start;
-    const double processorMs = 1000.0 * (std::clock() - processorStart) / CLOCKS_PER_SEC;
-    EXPECT_GE(wallMs, passes * 10 - 5) << "more than 100 frames a second";
-    EXPECT_LT(processorMs, 0.6 * wallMs) << "the loop waits by spinning";
-    stopHeadlessGame();
 }
 
 // Waiting for a person, the window is drawn again only once the idle time

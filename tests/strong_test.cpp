@@ -137,29 +137,36 @@ engine::SearchLimits toDepth(int depth) {
 
 }  // namespace
 
-// A win met at the first depth (here through the endgame tables) may lie
-// beyond it: the search deepens on, and finds a nearer one.
+// Six pieces on a side are beyond the tables; a line made at the first
+// depth reaches them, and the win it meets there (34 plies) lies beyond
+// that depth: the search deepens on, and finds a nearer one.
 TEST(Search, DeepensPastAWinBeyondItsDepth) {
     enterScratchDirectory();
-    ASSERT_NE(engine::endgameTables(), nullptr);
+    const engine::EndgameTables* tables = engine::endgameTables();
+    ASSERT_NE(tables, nullptr);
+    const engine::Position start = position(0x88430, 0x8021c1);
+    ASSERT_FALSE(tables->covers(start));
     engine::Searcher searcher;
-    const engine::SearchResult result = searcher.search(position(0x4a3000, 0x840012), toDepth(3), {});
+    const engine::SearchResult result = searcher.search(start, toDepth(3), {});
     EXPECT_EQ(result.depth, 3);
-    EXPECT_EQ(result.score, engine::WIN_SCORE - 8);
+    EXPECT_EQ(result.score, engine::WIN_SCORE - 32);
 }
 
 // What the table holds of the replies next to the root was found blind to
 // the game's earlier positions: steering back into one is a draw now, and
-// the search, the table filled, plays another move.
+// the search, the table filled, plays another move. Six against five, so
+// that the replies are searched, not read from the endgame tables.
 TEST(Search, ARepliesTableEntryDoesNotHideARepetition) {
     enterScratchDirectory();
-    const engine::Position start = position(0x840c04, 0x430082);
+    const engine::Position start = position(0x8d3000, 0x108203);
+    ASSERT_FALSE(engine::endgameTables()->covers(start));
     engine::Searcher searcher;
-    const engine::SearchResult first = searcher.search(start, toDepth(4), {});
+    const engine::SearchResult first = searcher.search(start, toDepth(3), {});
     ASSERT_GE(first.principalLine.size(), 2u);
     engine::Position earlier = start;
     engine::play(earlier, first.principalLine[0]);
     engine::play(earlier, first.principalLine[1]);
-    const engine::SearchResult again = searcher.search(start, toDepth(4), {engine::positionKey(earlier)});
+    const engine::SearchResult again = searcher.search(start, toDepth(3), {engine::positionKey(earlier)});
     EXPECT_NE(again.best, first.best) << engine::describe(first.best) << " leads back into an earlier position";
+    EXPECT_GT(again.score, 1000) << "another move keeps the advantage";
 }

@@ -81,7 +81,9 @@ std::vector<std::vector<std::string>> samplesOf(const std::string& english) {
     static const std::map<std::string, std::vector<std::vector<std::string>>> fixed = {
         {"Has {1} on board", {{"12"}}}, {"{1} won", {{"Vumero"}}}, {"Name: {1}", {{"Vumero"}}},
         {"Build: {1}", {{"1.0_R02"}}}, {"Pieces left: {1} {2}, {3} {4}", {{"Vumero", "12", "Vumero", "12"}}},
-        {"Moves: {1}   Removals: {2}", {{"999", "22"}}}, {"Time: {1}", {{"99:59"}}}};
+        {"Moves: {1}   Removals: {2}", {{"999", "22"}}}, {"Time: {1}", {{"99:59"}}},
+        {"Action {1} of {2}", {{"999", "999"}}}, {"Best: {1}", {{"d6-d5"}}},
+        {"won in {1}", {{"99"}}}, {"lost in {1}", {{"99"}}}};
     if (fixed.count(english)) return fixed.at(english);
     // The coach's longest: a safe route's note before another safe route, between two people.
     const std::string blocked = trf("{1} cannot move: move again; a jare made now removes nothing", {"Vumero"});

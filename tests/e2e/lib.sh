@@ -111,3 +111,23 @@ collect_exit() {
 }
 
 log_has() { grep -qF -- "$1" "$LOG_FILE"; }
+
+# Against the computer: point centres by number, whether a point is
+# taken (after v), and a turn placed on the first free point of a list.
+CENTRE_X=(150 390 630 224 386 548 290 385 480 150 220 290 490 553 625 290 385 480 224 386 548 150 390 630)
+CENTRE_Y=(70 70 70 136 136 136 210 210 210 270 270 270 270 270 270 333 333 333 402 402 402 470 470 470)
+taken() { grep -q "in cell $1\$" "$WORK/log.txt" || grep -q "in cell $1"$'\r' "$WORK/log.txt"; }
+turn() {                     # a piece from home row $1 to the first free point of the rest
+  local row=$1; shift
+  for point in "$@"; do
+    taken "$point" && continue
+    local before; before=$(log_count "sound: put down")
+    click_at 37 $(( 127 + 60 * row ))
+    move_to $(( ${CENTRE_X[$point]} + 3 )) $(( ${CENTRE_Y[$point]} + 3 ))
+    click_at "${CENTRE_X[$point]}" "${CENTRE_Y[$point]}"
+    # The person's piece put down, then the computer's, once it has landed.
+    wait_log "sound: put down" $(( before + 2 ))
+    return 0
+  done
+  fail "no free point among $*"
+}

@@ -11,25 +11,6 @@ start_game
 press v
 click_at 260 536             # "left starts"
 
-# Point centres, by point number.
-CENTRE_X=(150 390 630 224 386 548 290 385 480 150 220 290 490 553 625 290 385 480 224 386 548 150 390 630)
-CENTRE_Y=(70 70 70 136 136 136 210 210 210 270 270 270 270 270 270 333 333 333 402 402 402 470 470 470)
-put_down() { grep -c "Moving pawn" "$WORK/log.txt" || true; }
-taken() { grep -q "in cell $1\$" "$WORK/log.txt" || grep -q "in cell $1"$'\r' "$WORK/log.txt"; }
-turn() {                     # a piece from home row $1 to the first free point of the rest
-  local row=$1; shift
-  for point in "$@"; do
-    taken "$point" && continue
-    local before; before=$(log_count "sound: put down")
-    click_at 37 $(( 127 + 60 * row ))
-    move_to $(( ${CENTRE_X[$point]} + 3 )) $(( ${CENTRE_Y[$point]} + 3 ))
-    click_at "${CENTRE_X[$point]}" "${CENTRE_Y[$point]}"
-    # The person's piece put down, then the computer's, once it has landed.
-    wait_log "sound: put down" $(( before + 2 ))
-    return 0
-  done
-  fail "no free point among $*"
-}
 turn 0 0 21 4 13
 turn 1 21 4 13 8
 turn 2 4 13 8 16
@@ -41,7 +22,7 @@ press q
 code=$(wait_for_exit)
 [ "$code" = 0 ] || fail "exit code $code"
 [ -f "$WORK/zelk.save" ] || fail "quitting in the middle of a game saved nothing"
-grep -q "^zelk save 1" "$WORK/zelk.save" || fail "the save has no version line"
+grep -q "^zelk save 2" "$WORK/zelk.save" || fail "the save has no version line"
 
 start_game
 move_to 300 300              # the question is drawn at the first event

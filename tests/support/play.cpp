@@ -13,6 +13,7 @@
 #include "rules/computerturn.h"
 #include "rules/flow.h"
 #include "rules/queries.h"
+#include "sprites/glide.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "support/events.h"
@@ -197,6 +198,7 @@ void GameFlowTest::position(int phase, const std::vector<int>& one, const std::v
 }
 
 AutoGame GameFlowTest::playToTheEnd(unsigned seed) {
+    setGlideSpeed(0);  // the game's course, not the frames of each glide
     srand(seed);
     std::mt19937 random(seed);
     start();

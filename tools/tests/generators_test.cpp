@@ -1,44 +1,19 @@
-// The generators' building blocks: masks, the white-key finish, the PNG
-// writer, the oscillators and fades, and the Extended Module's packing,
-// tuning and song (the module as a whole is played by assets_test).
+// The generators' building blocks: the white-key finish, the plucked
+// string's tuning, and the Extended Module's packing, tuning and song (the
+// finished files are checked by assets_test).
 #include <gtest/gtest.h>
 
 #include "canvas.hpp"
 #include "dsp.hpp"
-#include "output.hpp"
 #include "song.hpp"
 #include "xm.hpp"
 
-#include <SDL/SDL.h>
-
-#include <png.h>
-
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <numeric>
-#include <string>
+#include <vector>
 
 namespace {
 
-float total(const art::Mask& m) { return std::accumulate(m.v.begin(), m.v.end(), 0.0f); }
-
 // ------------------------------------------------------------ drawing
-
-TEST(Masks, CoverageMatchesTheShapesArea) {
-    art::Mask disc = art::circleMask(64, 64, 32, 32, 20.3f);
-    EXPECT_NEAR(total(disc), 3.14159f * 20.3f * 20.3f, 8.0f);
-    art::Mask ring = art::ringMask(64, 64, 32, 32, 10, 20);
-    EXPECT_NEAR(total(ring), 3.14159f * (400 - 100), 8.0f);
-    art::Mask square = art::polygonMask(40, 40, {{10, 10}, {30, 10}, {30, 30}, {10, 30}});
-    EXPECT_NEAR(total(square), 400.0f, 12.0f);  // SDL_gfx fills the edge pixels too
-    // Antialiased edges, full inside, empty outside.
-    EXPECT_FLOAT_EQ(disc.get(32, 32), 1.0f);
-    EXPECT_FLOAT_EQ(disc.get(2, 2), 0.0f);
-    EXPECT_GT(disc.get(52, 32), 0.0f);
-    EXPECT_LT(disc.get(52, 32), 1.0f);
-}
 
 TEST(WhiteKey, FinishLeavesOnlyKeyOrNonWhiteOpaquePixels) {
     art::Image shapes(20, 20), glow(20, 20);
@@ -61,31 +36,6 @@ TEST(WhiteKey, FinishLeavesOnlyKeyOrNonWhiteOpaquePixels) {
     EXPECT_TRUE(shapes.colourAt(10, 10).r < 255);  // the white stone itself stays visible
     EXPECT_GT(keyed, 100);
     EXPECT_GT(glowing, 10);  // the half-strength halo shows through the dither, in part
-}
-
-TEST(Output, PngRoundTripKeepsSizeAndPixels) {
-    SDL_Init(0);
-    art::Image img(7, 5);
-    img.fill(art::rgb(10, 20, 30));
-    img.set(3, 2, art::rgb(200, 100, 50));
-    const std::string path = (std::filesystem::temp_directory_path() / "zelk-generators-test/a/b.png").string();
-    art::writePng(img, path, art::PngKind::Rgb);
-
-    png_image read;
-    std::memset(&read, 0, sizeof read);
-    read.version = PNG_IMAGE_VERSION;
-    ASSERT_TRUE(png_image_begin_read_from_file(&read, path.c_str()));
-    EXPECT_EQ(read.width, 7u);
-    EXPECT_EQ(read.height, 5u);
-    read.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> pixels(PNG_IMAGE_SIZE(read));
-    ASSERT_TRUE(png_image_finish_read(&read, nullptr, pixels.data(), 0, nullptr));
-    const png_byte* centre = &pixels[(2 * 7 + 3) * 3];
-    EXPECT_EQ(centre[0], 200);
-    EXPECT_EQ(centre[1], 100);
-    EXPECT_EQ(centre[2], 50);
-    EXPECT_EQ(pixels[0], 10);
-    std::filesystem::remove_all(std::filesystem::temp_directory_path() / "zelk-generators-test");
 }
 
 // ------------------------------------------------------------ sound
@@ -117,21 +67,6 @@ TEST(Dsp, PluckedStringIsInTuneAndDiesAway) {
         for (size_t i = s.size() - 4410; i < s.size(); ++i) late = std::max(late, std::fabs(s[i]));
         EXPECT_LT(late, early * 0.6f);
     }
-}
-
-TEST(Dsp, FadesSilenceBothEndsAndNormaliseSetsThePeak) {
-    snd::Signal s(1000, 0.8f);
-    snd::fadeEdges(s, 2, 5);
-    EXPECT_EQ(s.front(), 0.0f);
-    EXPECT_EQ(s.back(), 0.0f);
-    EXPECT_LT(s[10], 0.1f);
-    EXPECT_FLOAT_EQ(s[500], 0.8f);
-    snd::normalise(s, 0.5);
-    EXPECT_FLOAT_EQ(snd::peakOf(s), 0.5f);
-    std::vector<int16_t> pcm = snd::toPcm16(snd::Signal{1.5f, -2.0f, 0.5f});
-    EXPECT_EQ(pcm[0], 32767);
-    EXPECT_EQ(pcm[1], -32767);
-    EXPECT_EQ(pcm[2], 16384);
 }
 
 // ------------------------------------------------------------ Extended Module
