@@ -11,6 +11,7 @@
 #include "app/globals.h"
 #include "app/howtoplay.h"
 #include "app/mainloop.h"
+#include "app/opponentchoice.h"
 #include "app/timer.h"
 #include "rules/board.h"
 #include "rules/flow.h"
@@ -18,6 +19,7 @@
 #include "rules/hooks.h"
 #include "rules/snapshot.h"
 #include "settings/catalogue.h"
+#include "settings/config.h"
 #include "settings/preferences.h"
 #include "sprites/about.h"
 #include "sprites/player.h"
@@ -176,4 +178,31 @@ TEST_F(Coach, TheSettingsScreenSwitchesTheLineOffAndOnInTheGamesOwnFile) {
                   std::string::npos)
             << readFile(preferencesFileName);
     }
+}
+
+TEST_F(Coach, TheStartScreenChoosesTheOpponentInOneClick) {
+    play(HUMAN);
+    for (int choice : {3, 0, 1}) {  // Novice, a person, Dummy
+        clickNow(224 + 88 * choice, 465);
+        EXPECT_EQ(opponentInForce(), choice);
+        EXPECT_EQ(playerTwo->IsComputer(), choice > 0);
+        EXPECT_EQ(IConfig.playerTwoType, choice > 0 ? "COMPUTER" : "HUMAN");
+        if (choice > 0) EXPECT_EQ(IConfig.gameLevel, choice - 1);
+    }
+}
+
+TEST_F(Coach, ARightClickOnAPictureAsksBeforeItResetsAGameUnderWay) {
+    play(HUMAN);
+    start();
+    places(0);
+    DialogScript::install({false, true});
+    const int x = playerOne->getX() + playerOne->getWidth() / 2, y = playerOne->getY() + playerOne->getHeight() / 2;
+    clickNow(x, y, SDL_BUTTON_RIGHT);
+    EXPECT_EQ(DialogScript::questionsAsked(), 1);
+    EXPECT_TRUE(playerOne->IsHuman()) << "answered No: nothing changes";
+    EXPECT_EQ(playerOne->pawnsOnBoard, 1);
+    clickNow(x, y, SDL_BUTTON_RIGHT);
+    EXPECT_EQ(DialogScript::questionsAsked(), 2);
+    EXPECT_TRUE(playerOne->IsComputer());
+    EXPECT_EQ(playerOne->pawnsOnBoard, 0);
 }
