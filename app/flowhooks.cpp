@@ -8,6 +8,8 @@
 #include "app/liverecord.h"
 #include "app/playaids.h"
 #include "app/render.h"
+#include "app/reviewsource.h"
+#include "app/termination.h"
 #include "app/sounds.h"
 #include "rules/board.h"
 #include "rules/flow.h"
@@ -95,7 +97,15 @@ void installFlowHooks() {
         // The board behind the end-of-game screen shows the final counts.
         render(gamescreen, minigamescreen, screen);
         if (getDialogAnswerHook()) return vittoria(screen, getThisPlayer(winner)->name);
-        const int choice = showEndOfGame(screen, summaryOf(winner));
+        int choice = showEndOfGame(screen, summaryOf(winner));
+        // Going over the game leaves the board as it ended: the panel comes
+        // back over it afterwards.
+        while (choice == END_REVIEW && !quit && !terminationRequested()) {
+            reviewFinishedGame();
+            render(gamescreen, minigamescreen, screen);
+            if (quit || terminationRequested()) break;
+            choice = showEndOfGame(screen, summaryOf(winner));
+        }
         resetall();
         state = STATE_STARTING;
         return choice == END_PLAY_AGAIN;

@@ -43,6 +43,14 @@ bool readRequestedGame(const ReviewRequest& request, ReviewedGame& game, std::st
     return true;
 }
 
+bool reviewFinishedGame() {
+    const records::GameReplay* replay = lastFinishedReplay();
+    const records::GameRecord* record = lastFinishedRecord();
+    if (!replay || !record) return false;
+    reviewGame(reviewedGameOf(*replay, *record));
+    return true;
+}
+
 bool goOverAGame() {
     if (state == STATE_PLAYING && liveReplay()) {
         reviewGame(reviewedGameOf(*liveReplay(), liveRecord()));
@@ -50,9 +58,7 @@ bool goOverAGame() {
     }
     const std::vector<records::GameRecord> kept = records::readGamesFile(records::gamesFilePath());
     if (kept.empty()) {
-        if (!lastFinishedReplay()) return false;
-        reviewGame(reviewedGameOf(*lastFinishedReplay(), *lastFinishedRecord()));
-        return true;
+        return reviewFinishedGame();
     }
     // The games file's records were read back through the rules: each replays.
     size_t shown = kept.size() - 1;

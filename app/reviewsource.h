@@ -24,3 +24,7 @@ bool readRequestedGame(const ReviewRequest& request, ReviewedGame& game, std::st
 // file's records, from the last (Page Up and Page Down go through them), or
 // without any this run's last finished game. False when there is none.
 bool goOverAGame();
+
+// The game that has just ended, from the end-of-game panel; false when its
+// record was refused along the way.
+bool reviewFinishedGame();

@@ -212,7 +212,7 @@ int choiceAt(int x, int y) {
 }  // namespace
 
 std::vector<const char*>& endChoices() {
-    static std::vector<const char*> choices = {"Play again", "Leave the game"};
+    static std::vector<const char*> choices = {"Play again", "Leave the game", "Review"};
     return choices;
 }
 

@@ -26,7 +26,7 @@ bool vittoria(SDL_Surface* screen, char* winnerName);
 // (endChoices(), in order). Fireworks fly inside the panel when a person
 // won. Reports the finished game first, as vittoria does. Returns the
 // index of the choice clicked; a termination answers END_LEAVE.
-enum { END_PLAY_AGAIN = 0, END_LEAVE = 1 };
+enum { END_PLAY_AGAIN = 0, END_LEAVE = 1, END_REVIEW = 2 };
 std::vector<const char*>& endChoices();
 int showEndOfGame(SDL_Surface* screen, const GameSummary& summary);
 

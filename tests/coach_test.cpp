@@ -187,7 +187,9 @@ TEST_F(Coach, TheStartScreenChoosesTheOpponentInOneClick) {
         EXPECT_EQ(opponentInForce(), choice);
         EXPECT_EQ(playerTwo->IsComputer(), choice > 0);
         EXPECT_EQ(IConfig.playerTwoType, choice > 0 ? "COMPUTER" : "HUMAN");
-        if (choice > 0) EXPECT_EQ(IConfig.gameLevel, choice - 1);
+        if (choice > 0) {
+            EXPECT_EQ(IConfig.gameLevel, choice - 1);
+        }
     }
 }
 

@@ -154,6 +154,11 @@ while ! game_over; do
   wait_turn_or_end
 done
 screenshot end-panel
+click_at 522 362                                  # Review the game just ended
+wait_log "review: [0-9]* actions" 1
+screenshot review-from-end-panel
+press Escape
+wait_log "review: left" 1
 click_at 400 362                                  # Leave the game
 code=$(wait_for_exit)
 [ "$code" = 0 ] || fail "exit code $code"
