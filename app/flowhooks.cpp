@@ -99,11 +99,11 @@ void installFlowHooks() {
         if (getDialogAnswerHook()) return vittoria(screen, getThisPlayer(winner)->name);
         int choice = showEndOfGame(screen, summaryOf(winner));
         // Going over the game leaves the board as it ended: the panel comes
-        // back over it afterwards.
-        while (choice == END_REVIEW && !quit && !terminationRequested()) {
+        // back over it afterwards, unless the review ended the program.
+        while (choice == END_REVIEW) {
             reviewFinishedGame();
-            render(gamescreen, minigamescreen, screen);
             if (quit || terminationRequested()) break;
+            render(gamescreen, minigamescreen, screen);
             choice = showEndOfGame(screen, summaryOf(winner));
         }
         resetall();
