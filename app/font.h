@@ -37,3 +37,8 @@ private:
     TTF_Font* font;  // owned
     TextCache rendered;
 };
+
+// The application's three sizes, opened at start-up; null before and after.
+extern Font* font;      // 13 pt
+extern Font* fontBig;   // 18 pt
+extern Font* fontHuge;  // 46 pt

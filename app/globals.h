@@ -22,10 +22,6 @@ extern SDL_Surface* infobar_bg;
 extern SDL_Surface* gamescreen;
 extern SDL_Surface* minigamescreen;
 
-extern Font* font;      // 13 pt
-extern Font* fontBig;   // 18 pt
-extern Font* fontHuge;  // 46 pt
-
 extern Mix_Music* music;
 extern Mix_Chunk* takeSound;
 extern Mix_Chunk* putItBback;

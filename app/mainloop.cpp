@@ -19,7 +19,6 @@
 #include "app/resources.h"
 #include "app/session.h"
 #include "app/termination.h"
-#include "app/unattended.h"
 #include "bot/stronglevels.h"
 #include "rules/computerturn.h"
 #include "settings/catalogue.h"

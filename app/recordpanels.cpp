@@ -2,10 +2,9 @@
 
 #include <SDL/SDL_gfxPrimitives.h>
 
-#include <algorithm>
-
 #include "app/globals.h"
 #include "app/liverecord.h"
+#include "app/movelist.h"
 #include "app/reviewsource.h"
 #include "app/textplaces.h"
 #include "records/gamesfile.h"
@@ -31,14 +30,6 @@ const SDL_Color gold = {255, 215, 0, 255};
 void say(const std::string& line) {
     panels.line = line;
     ILog.log(3, "%s", line.c_str());
-}
-
-void shade(SDL_Surface* target, const TextBox& box) {
-    boxRGBA(target, static_cast<Sint16>(box.x - 6), static_cast<Sint16>(box.y - 6),
-            static_cast<Sint16>(box.x + box.width + 6), static_cast<Sint16>(box.y + box.height + 6), 30, 20, 12, 238);
-    rectangleRGBA(target, static_cast<Sint16>(box.x - 6), static_cast<Sint16>(box.y - 6),
-                  static_cast<Sint16>(box.x + box.width + 6), static_cast<Sint16>(box.y + box.height + 6), 200, 160,
-                  90, 255);
 }
 
 void keepGame() {
@@ -95,7 +86,7 @@ void drawResults(SDL_Surface* target) {
     const TextBox name = placeBox("results"), column = placeBox("results.column");
     const std::vector<std::vector<std::string>> rows = resultRows(panels.table);
     const int width = column.x + 3 * column.width - name.x;
-    shade(target, {name.x, name.y, width, name.height * static_cast<int>(rows.size()), 13, ALIGN_LEFT});
+    shadePanel(target, {name.x, name.y, width, name.height * static_cast<int>(rows.size()), 13, ALIGN_LEFT});
     for (size_t k = 0; k < rows.size(); ++k) {
         const int y = name.y + name.height * static_cast<int>(k);
         const SDL_Color colour = k == 0 ? gold : white;
@@ -120,33 +111,6 @@ bool recordKey(SDLKey key) {
         default: return false;
     }
     return true;
-}
-
-int firstRowShown(int turnCount, int current) {
-    return std::max(std::min(current - MOVE_LIST_ROWS + 1, turnCount - MOVE_LIST_ROWS), 0);
-}
-
-void drawMoveList(SDL_Surface* target, const std::vector<records::Turn>& turns, int current,
-                  const std::vector<std::string>& marks, const std::string& footer) {
-    const TextBox title = placeBox("movelist");
-    const int rowHeight = 17, top = title.y + title.height + 4;
-    const TextBox foot = placeBox("movelist.keys");
-    shade(target, {title.x, title.y, title.width, foot.y + (footer.empty() ? 0 : foot.height) - title.y, 13, ALIGN_LEFT});
-    drawText(target, turns.empty() ? tr("No moves yet") : tr("Moves"), title, gold);
-    const int count = static_cast<int>(turns.size());
-    const int first = firstRowShown(count, current);
-    for (int row = 0; row < MOVE_LIST_ROWS && first + row < count; ++row) {
-        const size_t turn = static_cast<size_t>(first + row);
-        const TextBox box = {title.x, top + rowHeight * row, title.width, rowHeight, 13, ALIGN_LEFT};
-        std::string text = std::to_string(turn + 1) + ". " + records::turnText(turns[turn]);
-        if (turn < marks.size()) text += marks[turn];
-        if (first + row == current)
-            boxRGBA(target, static_cast<Sint16>(box.x - 3), static_cast<Sint16>(box.y - 1),
-                    static_cast<Sint16>(box.x + box.width + 3), static_cast<Sint16>(box.y + rowHeight - 1), 140, 100,
-                    30, 255);
-        drawText(target, text, box, white);
-    }
-    if (!footer.empty()) drawText(target, footer, foot, gold);
 }
 
 std::vector<std::vector<std::string>> resultRows(const records::ResultsTable& table) {

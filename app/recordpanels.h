@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "records/notation.h"
 #include "records/statistics.h"
 
 // Acts on a key released in a game or on the start screen; false for a key
@@ -20,16 +19,6 @@ bool recordKey(SDLKey key);
 
 // The panels that are shown, over the frame.
 void drawRecordPanels(SDL_Surface* target);
-
-// The turns in a panel, numbered from 1; `current` (an index of `turns`,
-// -1 for none) marked and kept in view; `marks[i]`, when given, follows
-// turn i; `footer`, when given, closes the panel.
-void drawMoveList(SDL_Surface* target, const std::vector<records::Turn>& turns, int current,
-                  const std::vector<std::string>& marks = {}, const std::string& footer = "");
-// Which turn the list's first row shows, so that `current` is in view and
-// the rows are filled to the end where they can be.
-int firstRowShown(int turnCount, int current);
-const int MOVE_LIST_ROWS = 24;  // 17 pixels each, above the footer
 
 // The rows of the results panel: a heading, then each level and the games
 // between two people, as name, wins, losses, draws.

@@ -9,7 +9,7 @@
 #include "app/globals.h"
 #include "app/pacing.h"
 #include "app/playaids.h"
-#include "app/recordpanels.h"
+#include "app/movelist.h"
 #include "app/termination.h"
 #include "app/textplaces.h"
 #include "rules/board.h"

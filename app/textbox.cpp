@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "app/font.h"
-#include "app/globals.h"
 
 namespace {
 
