@@ -94,7 +94,8 @@ const std::vector<HowToPlayPage>& howToPlayPages() {
          {{1, 9, 14, 22, 5, 20}, {0, 2, 21}, {}, {}, 4, 5, -1}},
         {"Winning",
          "A player left with two pieces loses. Keys: u or Ctrl+Z takes back a turn, y or Ctrl+Y plays it "
-         "again, h gives a hint, F2 shows these pages. The line above the board says what to do now.",
+         "again, h gives a hint, l lists the moves, o goes over the game, F2 shows these pages. The line "
+         "above the board says what to do now.",
          {{4, 7, 10, 13, 19}, {0, 23}, {}, {}, -1, -1, -1}},
     };
     return pages;
