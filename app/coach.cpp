@@ -51,7 +51,8 @@ std::string coachText(const CoachSituation& s) {
 CoachSituation currentSituation() {
     CoachSituation s;
     iPlayer* other = currentPlayer ? getOppositePlayer() : nullptr;
-    s.playing = state == STATE_PLAYING && currentPlayer && other;
+    // Nothing is left to do once the board has a winner, whatever lies over it.
+    s.playing = state == STATE_PLAYING && currentPlayer && other && !winnerOnTheBoard();
     if (!s.playing) return s;
     s.phase = gamePhase;
     s.computerToAct = computerTurnUnderWay();

@@ -271,15 +271,16 @@ void switchToThirdPhase() {
     switchPlayer();
 }
 
+iPlayer* winnerOnTheBoard() {
+    if (gamePhase != PHASE_CONTENDING) return nullptr;
+    if (playerOne->pawnsOnBoard <= 2) return playerTwo;
+    if (playerTwo->pawnsOnBoard <= 2) return playerOne;
+    return nullptr;
+}
+
 bool checkIfGameIsOver() {
-    if (gamePhase != PHASE_CONTENDING) return false;
-    iPlayer* winner;
-    if (playerOne->pawnsOnBoard <= 2)
-        winner = playerTwo;
-    else if (playerTwo->pawnsOnBoard <= 2)
-        winner = playerOne;
-    else
-        return false;
+    iPlayer* winner = winnerOnTheBoard();
+    if (!winner) return false;
     recordWinner(winner->id);
     const auto& over = flowHooks().gameOver;
     quit = over && !over(winner->id);

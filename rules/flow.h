@@ -33,6 +33,9 @@ void switchPlayer();
 void changeHand();
 void checkIfPhaseOneIsOver();
 void switchToThirdPhase();
+// The player who has won on the board (the other is down to two pieces
+// while moving), or null while the game goes on.
+iPlayer* winnerOnTheBoard();
 bool checkIfGameIsOver();
 void resetall();
 void waitIfPawnIsMoving();
