@@ -78,7 +78,3 @@ bool keepUserFilesInHome() {
     made = makeDirectories(directories.state) && made;
     return makeDirectories(directories.data) && made;
 }
-
-void keepUserFilesInWorkingDirectory() {
-    directories = UserDirectories{};
-}

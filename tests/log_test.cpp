@@ -7,20 +7,11 @@
 #include <regex>
 
 #include "settings/log.h"
+#include "support/c1_crlflines.h"
 #include "support/testenv.h"
 
 namespace {
 const std::string hyphens(80, '-');
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0, end;
-    while ((end = text.find("\r\n", start)) != std::string::npos) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 }  // namespace
 
 TEST(Log, FirstMessageRecreatesTheFileWithTheBanner) {
@@ -30,7 +21,7 @@ TEST(Log, FirstMessageRecreatesTheFileWithTheBanner) {
     log.Init(1);
     log.log(0, "first %d", 1);
     const std::string text = readFile("log.txt");
-    const auto lines = linesOf(text);
+    const auto lines = crlfLines(text);
     ASSERT_EQ(lines.size(), 10u);
     // The time text carries its own line feed, so line 3 ends LF CR LF.
     EXPECT_TRUE(std::regex_match(
@@ -45,35 +36,25 @@ TEST(Log, FirstMessageRecreatesTheFileWithTheBanner) {
     EXPECT_EQ(text.find("an old run"), std::string::npos);
 }
 
-TEST(Log, MessageAboveTheThresholdIsNotWrittenButStillStartsTheFile) {
+// A message above the threshold is not written but still starts the file.
+TEST(Log, OnlyMessagesWithinTheThresholdAreWrittenAsTheyStandAndLongOnesAreCut) {
     enterScratchDirectory();
     iLog log;
     log.Init(1);
     log.log(3, "quiet");
-    const std::string text = readFile("log.txt");
-    EXPECT_EQ(linesOf(text).size(), 9u);
-    EXPECT_EQ(text.find("quiet"), std::string::npos);
+    EXPECT_EQ(crlfLines(readFile("log.txt")).size(), 9u);
     log.setLevel(4);
     log.log(3, "loud");
     log.setLevel(1);
     log.log(3, "quiet again");
-    const auto lines = linesOf(readFile("log.txt"));
-    ASSERT_EQ(lines.size(), 10u);
-    EXPECT_EQ(lines[9], "loud");
-}
-
-TEST(Log, TextsAreWrittenAsTheyStandAndLongOnesAreCut) {
-    enterScratchDirectory();
-    iLog log;
-    log.Init(1);
     log.log("100% %s %n sure");
     log.log(0, "%s", "name with %d inside");
     log.log(0, "%s", std::string(5000, 'x').c_str());
-    const auto lines = linesOf(readFile("log.txt"));
-    ASSERT_EQ(lines.size(), 12u);
-    EXPECT_EQ(lines[9], "100% %s %n sure");
-    EXPECT_EQ(lines[10], "name with %d inside");
-    EXPECT_EQ(lines[11], std::string(iLog::bufferSize - 1, 'x'));
+    const auto lines = crlfLines(readFile("log.txt"));
+    ASSERT_EQ(lines.size(), 13u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 9, lines.end()),
+              (std::vector<std::string>{"loud", "100% %s %n sure", "name with %d inside",
+                                        std::string(iLog::bufferSize - 1, 'x')}));
 }
 
 TEST(Log, UnwritableFileCostsOnlyTheMessage) {

@@ -95,17 +95,14 @@ TEST(SaveFile, WhatIsWrittenIsReadBackUnchanged) {
     ASSERT_EQ(readSavedGame("zelk.save", fromFile), SaveReading::Read);
     expectSameGame(game, fromFile);
     EXPECT_EQ(readFile("zelk.save").substr(0, 12), "zelk save 2\n");
-}
 
-TEST(SaveFile, AnEmptyHistoryAndWindowsLineEndsAreRead) {
-    SavedGame game;
-    game.now = positionIn(0);
-    std::string text = formatSavedGame(game), crlf;
-    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    SavedGame read;
-    std::string why;
+    // An empty history, with Windows line ends.
+    SavedGame empty;
+    empty.now = positionIn(0);
+    std::string crlf;
+    for (char c : formatSavedGame(empty)) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     ASSERT_TRUE(parseSavedGame(crlf, read, why)) << why;
-    expectSameGame(game, read);
+    expectSameGame(empty, read);
 }
 
 TEST(SaveFile, EveryCutShortFileIsRefused) {
