@@ -32,8 +32,10 @@ TEST_P(MissingResource, IsLoggedAndTheGameStillStarts) {
     enterScratchDirectory(true);
     const std::string whole = readFile(missing.path);
     ASSERT_GT(whole.size(), 0u) << missing.path;
-    if (missing.truncated) writeFile(missing.path, whole.substr(0, whole.size() / 2));
-    else ASSERT_EQ(std::remove(missing.path), 0) << missing.path;
+    if (missing.truncated)
+        writeFile(missing.path, whole.substr(0, whole.size() / 2));
+    else
+        ASSERT_EQ(std::remove(missing.path), 0) << missing.path;
     startHeadlessGameHere();
     EXPECT_EQ(state, STATE_STARTING);
     EXPECT_NE(logText().find(missing.path), std::string::npos) << logText();
