@@ -1,7 +1,7 @@
 // The generated resource tree as the game loads it: every picture at its
 // size, white-keyed pictures solid where they must show, the board's holes
 // under the points, sounds that start and end in silence, and music that
-// SDL_mixer plays.
+// SDL_mixer reads. The generators' own parts are checked in tools/tests.
 #include <gtest/gtest.h>
 
 #include <SDL/SDL.h>
@@ -9,10 +9,8 @@
 #include <SDL/SDL_mixer.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -68,28 +66,6 @@ public:
             for (int x = x0; x < x1; ++x) count += at(x, y).white();
         return count;
     }
-    // Opaque, nearly white pixels touching the key: a pale halo on the board.
-    int paleFringe() const {
-        int count = 0;
-        for (int y = 1; y + 1 < h(); ++y)
-            for (int x = 1; x + 1 < w(); ++x) {
-                Rgb c = at(x, y);
-                if (c.white() || std::min({c.r, c.g, c.b}) < 235) continue;
-                count += at(x - 1, y).white() || at(x, y - 1).white() || at(x + 1, y).white() ||
-                         at(x, y + 1).white();
-            }
-        return count;
-    }
-    // Pixels that differ by more than `threshold` in the sum of channels.
-    int differingFrom(const Picture& other, int threshold) const {
-        int count = 0;
-        for (int y = 0; y < h(); ++y)
-            for (int x = 0; x < w(); ++x) {
-                Rgb a = at(x, y), b = other.at(x, y);
-                count += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b) > threshold;
-            }
-        return count;
-    }
 
 private:
     SDL_Surface* surface = nullptr;
@@ -130,7 +106,7 @@ const struct {
     {"images/presentation/notok.png", 25, 25, false, {}},
 };
 
-TEST(Pictures, HaveTheirSizeAndKeyedOnesAShowingCentreAndNoPaleFringe) {
+TEST(Pictures, HaveTheirSizeAndKeyedOnesAShowingCentre) {
     for (const auto& expected : pictures) {
         SCOPED_TRACE(expected.file);
         Picture p(expected.file);
@@ -141,11 +117,22 @@ TEST(Pictures, HaveTheirSizeAndKeyedOnesAShowingCentreAndNoPaleFringe) {
         const Region& solid = expected.solid;
         EXPECT_EQ(p.whiteIn(solid.x0, solid.y0, solid.x1, solid.y1), 0);
         EXPECT_TRUE(p.at(0, 0).white()) << "the key is used: the corner is see-through";
-        EXPECT_EQ(p.paleFringe(), 0);
     }
     Picture icon(SDL_LoadBMP(dataPath("images/zelk.icon").c_str()), true);
     ASSERT_TRUE(icon.ok());
     EXPECT_TRUE(icon.w() == 32 && icon.h() == 32);
+}
+
+// Mean difference a channel of two squares of `size`, at (ax, ay) of `a` and
+// (bx, by) of `b`.
+double meanDifference(const Picture& a, int ax, int ay, const Picture& b, int bx, int by, int size) {
+    double sum = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            Rgb p = a.at(ax + x, ay + y), q = b.at(bx + x, by + y);
+            sum += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b);
+        }
+    return sum / (size * size * 3);
 }
 
 TEST(Pictures, TheBoardHasAHoleUnderEveryPointAndPiecesAndLitPointsStandOut) {
@@ -153,13 +140,8 @@ TEST(Pictures, TheBoardHasAHoleUnderEveryPointAndPiecesAndLitPointsStandOut) {
     for (int i = 0; i < CELL_COUNT; ++i) {
         SCOPED_TRACE("point " + std::to_string(i));
         const int px = cellPlaces[i][0], py = cellPlaces[i][1];
-        double difference = 0;
-        for (int y = 17; y < 33; ++y)
-            for (int x = 17; x < 33; ++x) {
-                Rgb a = board.at(px + x, py + y), b = cell.at(x, y);
-                difference += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
-            }
-        EXPECT_LT(difference / (16 * 16 * 3), 10.0) << "the empty point's picture matches the cup carved there";
+        EXPECT_LT(meanDifference(board, px + 17, py + 17, cell, 17, 17, 16), 10.0)
+            << "the empty point's picture matches the cup carved there";
         // The cup is darker than the field a little way off, on the outer squares.
         if (i < 6 || i > 17 || i == 9 || i == 10 || i == 13 || i == 14) {
             EXPECT_LT(board.meanLuminance(px + 20, py + 20, px + 30, py + 30),
@@ -169,48 +151,14 @@ TEST(Pictures, TheBoardHasAHoleUnderEveryPointAndPiecesAndLitPointsStandOut) {
     // What a player must tell apart: the sides, a lit point from an empty one.
     EXPECT_GT(Picture("images/pawns/right/0.png").meanLuminance(15, 15, 35, 35) -
                   Picture("images/pawns/left/0.png").meanLuminance(15, 15, 35, 35), 0.4);
-    EXPECT_GT(cell.differingFrom(Picture("images/cells/shadowcell.png"), 90), 400);
+    EXPECT_GT(meanDifference(cell, 0, 0, Picture("images/cells/shadowcell.png"), 0, 0, 50), 20.0);
 }
 
-// ------------------------------------------------------------ sounds
-
-std::atomic<int> loudest{0};
-
-void measure(void*, Uint8* stream, int len) {
-    const Sint16* s = reinterpret_cast<const Sint16*>(stream);
-    int peak = loudest.load();
-    for (int i = 0; i < len / 2; ++i) peak = std::max(peak, std::abs(int(s[i])));
-    loudest.store(peak);
-}
-
-// Waits, up to a generous limit, for the mixer to put out something louder
-// than `level`.
-bool heard(int level) {
-    for (int waited = 0; waited < 20000 && loudest.load() <= level; waited += 20) SDL_Delay(20);
-    return loudest.load() > level;
-}
-
-// The left channel of a sound as the mixer holds it (16-bit stereo), -1..1.
-struct Samples {
-    std::vector<double> left;
-    explicit Samples(const Mix_Chunk* chunk) {
-        const Sint16* pcm = reinterpret_cast<const Sint16*>(chunk->abuf);
-        for (Uint32 i = 0; i + 1 < chunk->alen / 2; i += 2) left.push_back(pcm[i] / 32768.0);
-    }
-    double seconds() const { return left.size() / 44100.0; }
-    double peak(size_t from = 0) const {
-        double peak = 0;
-        for (size_t i = from; i < left.size(); ++i) peak = std::max(peak, std::fabs(left[i]));
-        return peak;
-    }
-};
-
-// Each sound loads, is short and clean (audible, not clipped, starting and
-// ending in silence without a click) and sounds; so does the music.
-TEST(Audio, EverySoundIsShortCleanAndHeardAndTheMusicPlays) {
+// Each sound loads, is short and starts and ends in silence, without a
+// click; the music loads too.
+TEST(Audio, EverySoundIsShortAndEndsInSilenceAndTheMusicLoads) {
     ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
     ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048), 0) << Mix_GetError();
-    Mix_SetPostMix(measure, nullptr);
     const struct {
         const char* file;
         double minSeconds, maxSeconds;
@@ -222,28 +170,16 @@ TEST(Audio, EverySoundIsShortCleanAndHeardAndTheMusicPlays) {
         SCOPED_TRACE(s.file);
         Mix_Chunk* chunk = Mix_LoadWAV(dataPath(s.file).c_str());
         ASSERT_NE(chunk, nullptr) << Mix_GetError();
-        const Samples w(chunk);
-        EXPECT_GE(w.seconds(), s.minSeconds);
-        EXPECT_LE(w.seconds(), s.maxSeconds);
-        EXPECT_GT(w.peak(), 0.3) << "audible";
-        EXPECT_LT(w.peak(), 0.99) << "not clipped";
-        EXPECT_LT(std::fabs(w.left.front()) + std::fabs(w.left.back()), 0.02);
-        for (size_t i = 1; i < 8; ++i) EXPECT_LT(std::fabs(w.left[i] - w.left[i - 1]), 0.2) << "a click at the start";
-        EXPECT_LT(w.peak(w.left.size() - 44100 / 200), 0.05) << "the tail has died away";
-        loudest = 0;
-        EXPECT_GE(Mix_PlayChannel(-1, chunk, 0), 0) << Mix_GetError();
-        EXPECT_TRUE(heard(3000));
-        while (Mix_Playing(-1)) SDL_Delay(10);
+        const Sint16* pcm = reinterpret_cast<const Sint16*>(chunk->abuf);
+        const size_t samples = chunk->alen / 2;  // 16-bit stereo
+        EXPECT_GE(samples / 2 / 44100.0, s.minSeconds);
+        EXPECT_LE(samples / 2 / 44100.0, s.maxSeconds);
+        EXPECT_LT(std::abs(pcm[0]) + std::abs(pcm[samples - 2]), 600) << "a click at an end";
         Mix_FreeChunk(chunk);
     }
     Mix_Music* music = Mix_LoadMUS(dataPath("audio/background.xm").c_str());
-    ASSERT_NE(music, nullptr) << Mix_GetError();
-    loudest = 0;
-    EXPECT_EQ(Mix_PlayMusic(music, -1), 0) << Mix_GetError();
-    EXPECT_TRUE(heard(2000)) << "the first row strikes the drum, the bass and the melody";
-    Mix_HaltMusic();
+    EXPECT_NE(music, nullptr) << Mix_GetError();
     Mix_FreeMusic(music);
-    Mix_SetPostMix(nullptr, nullptr);
     Mix_CloseAudio();
     SDL_Quit();
 }

@@ -10,14 +10,12 @@
 #include <thread>
 
 #include "app/globals.h"
+#include "rules/board.h"
 #include "settings/config.h"
 #include "upload/hostlookup.h"
-#include "rules/board.h"
 #include "rules/cell.h"
-#include "settings/log.h"
 #include "settings/userfiles.h"
 #include "sprites/dialogs.h"
-#include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "support/events.h"
 #include "support/testenv.h"
@@ -55,7 +53,7 @@ TEST_F(Dialogs, YesAndNoAnswerOnlyInsideTheirButtons) {
     EXPECT_EQ(pixel(202, 99), SDL_MapRGB(screen->format, 0, 0, 0));
 }
 
-TEST_F(Dialogs, KeySTakesAScreenshotOfTheQuestion) {
+TEST_F(Dialogs, KeySTakesAScreenshotOfTheQuestionWhereTheUsersFilesGo) {
     Hand hand;
     hand.key(SDLK_s).click(400, 365).start();
     EXPECT_TRUE(yesno(screen, "", "Sure to reset the game?"));
@@ -70,16 +68,14 @@ TEST_F(Dialogs, KeySTakesAScreenshotOfTheQuestion) {
     again.key(SDLK_s).click(400, 365).start();
     yesno(screen, "", "again");
     EXPECT_NE(readFile("screenshot-yesno.bmp"), "old") << "a second screenshot replaces the first";
-}
-
-TEST_F(Dialogs, InstalledTheScreenshotGoesToTheUsersDataDirectory) {
+    // Installed, the game puts it in the user's data directory.
     const std::string home = enterScratchDirectory(), data = home + "/data-home";
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     ASSERT_TRUE(keepUserFilesInHome());
-    Hand hand;
-    hand.key(SDLK_s).click(400, 365).start();
-    EXPECT_TRUE(yesno(screen, "", "Sure to reset the game?"));
+    Hand installed;
+    installed.key(SDLK_s).click(400, 365).start();
+    yesno(screen, "", "Sure to reset the game?");
     EXPECT_TRUE(fileExists(data + "/zelk/screenshot-yesno.bmp"));
     EXPECT_FALSE(fileExists("screenshot-yesno.bmp"));
 }

@@ -28,17 +28,6 @@ protected:
 };
 }  // namespace
 
-TEST_F(Input, KeyTwoFillsTheBoardForTheOpeningWithPlayerTwoToRemove) {
-    releaseKeyNow(SDLK_2);
-    EXPECT_EQ(state, STATE_PLAYING);
-    EXPECT_EQ(gamePhase, PHASE_OPENING);
-    EXPECT_EQ(currentPlayer, playerTwo);
-    EXPECT_TRUE(playerTwo->isHitting() && playerOne->IsWaiting());
-    for (int c = 0; c < CELL_COUNT; ++c) EXPECT_TRUE(doIOwn(c, c < 12 ? 1 : 2)) << c;
-    EXPECT_EQ(playerOne->pawnsOnBoard, 12);
-    EXPECT_TRUE(OtherEntities[2].visible && !OtherEntities[0].visible);
-}
-
 TEST_F(Input, EscapeQuitsEverywhereQOutsideTheKeyboardStateAndF1KeepsTheGame) {
     releaseKeyNow(SDLK_q);
     EXPECT_TRUE(quit);

@@ -1,7 +1,6 @@
 // Texts in their boxes: what does not fit goes over the box's lines, is set
 // smaller or, last, cut short; every text of every language fits its place
-// whole; and with each language chosen the game shows that language's
-// statuses and questions.
+// whole.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,18 +8,11 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/mainloop.h"
-#include "app/render.h"
 #include "app/textbox.h"
 #include "app/textplaces.h"
 #include "bot/game.h"
 #include "settings/catalogue.h"
 #include "settings/config.h"
-#include "rules/board.h"
-#include "rules/flow.h"
-#include "sprites/dialogs.h"
-#include "sprites/player.h"
-#include "support/events.h"
 #include "support/testenv.h"
 
 namespace {
@@ -131,53 +123,6 @@ TEST_F(TextFitting, EveryTextOfEveryLanguageFitsItsPlaceWhole) {
         }
     }
     useLanguage(0);
-}
-
-// The pixels of a rectangle of the frame.
-std::vector<Uint32> pixelsIn(int x0, int y0, int x1, int y1) {
-    std::vector<Uint32> pixels;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) pixels.push_back(static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x]);
-    return pixels;
-}
-
-std::vector<Uint32> statusLines() {
-    render(gamescreen, minigamescreen, screen);
-    std::vector<Uint32> both = pixelsIn(80, 540, 214, 560), right = pixelsIn(628, 540, 724, 560);
-    both.insert(both.end(), right.begin(), right.end());
-    return both;
-}
-
-// The question as the dialog left it on the frame, answered No.
-std::vector<Uint32> questionShown(const std::string& question) {
-    Hand hand;
-    hand.click(538, 365).start();
-    yesno(screen, "", question.c_str());
-    return pixelsIn(213, 275, 593, 347);
-}
-
-TEST(Languages, TheStatusesAndQuestionsAreTheChosenLanguages) {
-    startHeadlessGame();
-    clickNow(ebut_redstarts->getX() + 30, ebut_redstarts->getY() + 30);
-    mainLoopPass();
-    for (int language : {1, 2}) {
-        useLanguage(language);
-        const std::string choosing = tr("Choosing now"), waiting = tr("Waiting hand");
-        const std::string question = tr("Sure to quit the game?");
-        EXPECT_NE(choosing, "Choosing now");
-        EXPECT_NE(question, "Sure to quit the game?");
-        const std::vector<Uint32> shown = statusLines();
-        const std::vector<Uint32> asked = questionShown("Sure to quit the game?");
-        // In English, the same pixels come from the translations themselves.
-        useLanguage(0);
-        playerOne->showMessage(choosing.c_str());
-        playerTwo->showMessage(waiting.c_str());
-        EXPECT_TRUE(statusLines() == shown) << iConfig::languageDirectory(language);
-        EXPECT_TRUE(questionShown(question) == asked) << iConfig::languageDirectory(language);
-        playerOne->releaseMessage();
-        playerTwo->releaseMessage();
-    }
-    stopHeadlessGame();
 }
 
 }  // namespace

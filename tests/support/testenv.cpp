@@ -13,6 +13,7 @@
 #include "app/workdir.h"
 #include "rules/queries.h"
 #include "settings/log.h"
+#include "settings/userfiles.h"
 
 namespace fs = std::filesystem;
 
@@ -67,6 +68,9 @@ void startHeadlessGameHere() {
     // The program never turns its thinking frames off; a case that did must
     // not leave them off for the next case run in the same process.
     drawThinkingFrames = true;
+    // Nor the user's directories, which a case playing the installed game
+    // chose inside a scratch directory that is gone by now.
+    keepUserFilesInWorkingDirectory();
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ASSERT_EQ(startUp(), 0);

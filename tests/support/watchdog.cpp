@@ -1,5 +1,9 @@
-#include "support/watchdog.h"
-
+// Test support: a test that hangs fails fast instead of holding CI. Linked
+// into every test binary, it arms a watchdog for each test case (the limit
+// is ZELK_TEST_WATCHDOG_SECONDS, 90 s when unset) that stops the process
+// (exit code 124) with a line naming the test, and it keeps SIGTERM and
+// SIGINT able to end a test after the game has started SDL, which would
+// turn them into a quit event that no test reads.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -24,6 +28,18 @@ void stopHungTest(int) {
     say(runningTest);
     say(" ran past its time limit and was stopped\n");
     _exit(124);
+}
+
+unsigned watchdogSeconds() {
+    const char* text = getenv("ZELK_TEST_WATCHDOG_SECONDS");
+    const int seconds = text ? atoi(text) : 0;
+    return seconds > 0 ? static_cast<unsigned>(seconds) : defaultSeconds;
+}
+
+// 0 disarms it.
+void armWatchdog(unsigned seconds) {
+    signal(SIGALRM, stopHungTest);
+    alarm(seconds);
 }
 
 // SDL puts its quit-event handler only where the action is the default, so
@@ -54,17 +70,3 @@ struct Installer {
 } installer;
 
 }  // namespace
-
-unsigned watchdogSeconds() {
-    const char* text = getenv("ZELK_TEST_WATCHDOG_SECONDS");
-    if (!text || !*text) return defaultSeconds;
-    char* end = nullptr;
-    unsigned long seconds = strtoul(text, &end, 10);
-    return *end == '\0' && seconds > 0 && seconds < 100000 ? static_cast<unsigned>(seconds)
-                                                            : defaultSeconds;
-}
-
-void armWatchdog(unsigned seconds) {
-    signal(SIGALRM, stopHungTest);
-    alarm(seconds);
-}
