@@ -1,6 +1,7 @@
 // The compact position of the strong levels against the game's own rules:
-// whole games played through the real flow that the model follows step by
-// step, and the same move sequences counted on the live board.
+// the same blocked players and lines, whole games played through the real
+// flow that the model follows step by step, and the same move sequences
+// counted on the live board.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -110,6 +111,25 @@ long modelPerft(const Position& position, int depth) {
 }
 
 }  // namespace
+
+// Blocked players and the lines each point would complete, on boards of
+// every density the games and the perft do not all reach.
+TEST(PositionModel, AgreesWithTheLiveBoardOnBlockedPlayersAndLines) {
+    startHeadlessGame();
+    std::mt19937 random(2024);
+    for (int round = 0; round < 3000; ++round) {
+        engine::Points one = random() & random() & Position::ALL_POINTS;
+        engine::Points two = random() & ~one & Position::ALL_POINTS;
+        while (engine::popcount(one) > 12) one &= one - 1;
+        while (engine::popcount(two) > 12) two &= two - 1;
+        const Position position = movingPosition(one, two);
+        showOnBoard(position);
+        for (int side = 0; side < 2; ++side)
+            ASSERT_EQ(engine::canStep(position, side), playerCanMove(side + 1)) << show(position);
+        for (int point : pointsOf(position.empty()))
+            ASSERT_EQ(engine::completesLine(one, point), didIMakeJare(point, 1) >= 0) << point << show(position);
+    }
+}
 
 TEST(PositionModel, FollowsWholeGamesOfTwoPeopleThroughTheRealFlow) {
     startHeadlessGame();
