@@ -16,10 +16,10 @@ TEST(Queries, AnswerAsTheRulesSayOnPositionsBuiltForEachCase) {
     };
     const Case cases[] = {
         {"whose pieces", {0}, {9}, [] { return doIOwn(0, 1) + 2 * doIOwn(0, 2) + 4 * doIOwn(1, 1); }, 1},
-        {"the line a point completes, whatever its own state", {0, 1}, {9}, [] { return didIMakeJare(2, 1); }, 0},
+        {"the line a point completes, whatever its state", {0, 1}, {9}, [] { return didIMakeJare(2, 1); }, 0},
         {"none for the other side", {0, 1}, {9}, [] { return didIMakeJare(2, 2); }, -1},
         {"line 1 is 0, 9, 21", {}, {9, 21}, [] { return didIMakeJare(0, 2); }, 1},
-        {"a boxed-in piece cannot move", {0, 1}, {9}, [] { return thisCellCanMove(0) * 2 + thisCellCanMove(1); }, 1},
+        {"a boxed-in piece", {0, 1}, {9}, [] { return thisCellCanMove(0) * 2 + thisCellCanMove(1); }, 1},
         {"a step to an empty neighbour", {0}, {}, [] { return canIMoveFromTo(0, 1); }, true},
         {"no step to a point that is no neighbour", {0}, {}, [] { return canIMoveFromTo(0, 4); }, false},
         {"no step to the table's filler", {0}, {}, [] { return canIMoveFromTo(0, -1); }, false},
