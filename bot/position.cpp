@@ -88,12 +88,6 @@ void rehash(Position& position) {
             if (position.pieces[side] & (1u << point)) position.hash ^= pieceKeys[side][point];
 }
 
-int fullLines(Points pieces) {
-    int lines = 0;
-    for (Points line : linePoints) lines += (pieces & line) == line;
-    return lines;
-}
-
 bool canStep(const Position& position, int side) {
     const Points empty = position.empty();
     for (Points own = position.pieces[side]; own; own &= own - 1)

@@ -88,9 +88,6 @@ inline bool completesLine(Points own, int point) {
     return false;
 }
 
-// Number of lines entirely held by `pieces`.
-int fullLines(Points pieces);
-
 inline int popcount(Points bits) { return __builtin_popcount(bits); }
 
 }  // namespace engine

@@ -64,15 +64,14 @@ struct Outcome {
 };
 
 // The Expert is side 0; side 1 plays the tables' best move.
-Outcome playAgainstTables(const EndgameTables& tables, Position position, int turnLimit,
-                          const SearchLimits& limits = SearchLimits()) {
+Outcome playAgainstTables(const EndgameTables& tables, Position position, int turnLimit) {
     ExpertPlayer expert;
     std::vector<uint64_t> seen;
     Outcome outcome;
     while (position.phase != OVER && outcome.expertTurns <= turnLimit) {
         Move move;
         if (position.side == 0) {
-            const Decision decision = expert.decide(position, limits);
+            const Decision decision = expert.decide(position, SearchLimits());
             if (!position.mustRemove) {
                 ++outcome.expertTurns;
                 const uint64_t key = positionKey(position);
@@ -117,25 +116,6 @@ TEST(Conversion, InsideTheTablesTheExpertHoldsDrawsAndPutsOffLosses) {
         const Outcome outcome = playAgainstTables(tables, start, 100);
         EXPECT_EQ(outcome.winner, 1);
         EXPECT_EQ(outcome.expertTurns, turnsLeft(tables.value(start)) / 2);
-    }
-}
-
-TEST(Conversion, TheSearchAloneTakesTheNearestWinItSeesAndSaysWhatItPlays) {
-    const EndgameTables& tables = solvedThrees();
-    useEndgameTables(nullptr);
-    // Wins of 5 to 9 turns: the search sees them whole.
-    const auto nearWins = positionsWhere(
-        tables, [](EndgameValue v) { return isWon(v) && turnsLeft(v) >= 5 && turnsLeft(v) <= 9; }, 3000);
-    ASSERT_GE(nearWins.size(), 5u);
-    SearchLimits limits;
-    limits.softMilliseconds = 2000;  // deep enough to see the whole win, whatever the machine's load
-    limits.hardMilliseconds = 4000;
-    for (const Position& start : nearWins) {
-        const int distance = turnsLeft(tables.value(start));
-        const Outcome outcome = playAgainstTables(tables, start, distance + 4, limits);
-        EXPECT_EQ(outcome.winner, 0) << start.pieces[0] << " v " << start.pieces[1];
-        EXPECT_LE(outcome.expertTurns, (distance + 1) / 2 + 1) << "won in " << distance << " turns";
-        EXPECT_EQ(outcome.repeatsWhileWinning, 0);
     }
 }
 

@@ -1,15 +1,12 @@
-// The endgame tables: the board's symmetries, the solver against a plain
-// search of the real position model on the small slices, every value
-// against its successors, symmetric positions sharing one value, the file.
+// The endgame tables: the solver against a plain search of the real
+// position model on the small slices, every value against its successors,
+// symmetric positions sharing one value, the file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <random>
-#include <set>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -79,29 +76,7 @@ int asScore(EndgameValue value) {
     return isWon(value) ? WIN - turnsLeft(value) : isLost(value) ? -(WIN - turnsLeft(value)) : 0;
 }
 
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 }  // namespace
-
-TEST(Symmetry, SixteenDistinctMapsThatKeepNeighboursAndLines) {
-    std::set<std::vector<int>> distinct;
-    for (int g = 0; g < SYMMETRY_COUNT; ++g) {
-        std::vector<int> image(24);
-        for (int point = 0; point < 24; ++point) image[point] = mapPoint(g, point);
-        EXPECT_EQ(std::set<int>(image.begin(), image.end()).size(), 24u) << "symmetry " << g;
-        distinct.insert(image);
-        for (int point = 0; point < 24; ++point)
-            EXPECT_EQ(mapPoints(g, neighbourPoints[point]), neighbourPoints[image[point]]) << g << " " << point;
-        std::set<Points> lines(std::begin(linePoints), std::end(linePoints));
-        for (Points line : linePoints) EXPECT_TRUE(lines.count(mapPoints(g, line))) << "symmetry " << g;
-    }
-    EXPECT_EQ(distinct.size(), 16u);
-    EXPECT_EQ(mapPoint(8, 0), 6);  // the exchange of the squares: corner to corner
-    EXPECT_EQ(mapPoint(8, 4), 4);
-}
 
 TEST(EndgameSolver, AgreesWithAPlainSearchOfTheGamesOwnRules) {
     const EndgameTables& tables = solvedSevens();
@@ -156,17 +131,6 @@ TEST(EndgameSolver, EveryValueFollowsFromItsSuccessorsAndSymmetricPositionsShare
     EXPECT_GT(safeRoutes, 0);
 }
 
-TEST(EndgameTables, ThePositionsValueIncludesAPendingRemoval) {
-    const EndgameTables& tables = solvedThrees();
-    // The line 3-4-5 was just made; any removal leaves the other side two pieces.
-    Position position = movingPosition(1u << 3 | 1u << 4 | 1u << 5, 1u << 1 | 1u << 16 | 1u << 23, false);
-    position.mustRemove = true;
-    EXPECT_EQ(tables.value(position), won(1));
-    EXPECT_TRUE(tables.covers(position));
-    position.pieces[1] |= 1u << 22;
-    EXPECT_FALSE(tables.covers(position));
-}
-
 // The best removal decides, not the first tried: taking the piece on 0
 // loses, another wins in five turns.
 TEST(EndgameTables, APendingRemovalIsWorthTheBestRemoval) {
@@ -184,7 +148,7 @@ TEST(EndgameTables, AFileIsReadWholeOrNotAtAll) {
     const EndgameTables& tables = solvedSevens();
     const std::string path = testing::TempDir() + "endgames-" + std::to_string(getpid()) + ".zdb";
     ASSERT_TRUE(tables.save(path));
-    const std::string whole = readBytes(path);
+    const std::string whole = readFile(path);
     EndgameTables read;
     ASSERT_TRUE(read.load(path));
     EXPECT_EQ(read.most(), 4);
@@ -214,14 +178,14 @@ TEST(EndgameTables, AFileIsReadWholeOrNotAtAll) {
                                {whole + '\0', "a byte more"},
                                {damaged, "a byte changed"},
                                {std::string(), "empty"}}) {
-        std::ofstream(path, std::ios::binary) << bytes;
+        writeFile(path, bytes);
         EndgameTables refused;
         EXPECT_FALSE(refused.load(path)) << what;
         EXPECT_FALSE(refused.covers(3, 3)) << what;
     }
     // A write that fails half-way (a disk as full as a file size limit
     // makes it) leaves the old file as it was.
-    std::ofstream(path, std::ios::binary) << whole;
+    writeFile(path, whole);
     rlimit old, cramped;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     cramped = old;
@@ -232,6 +196,6 @@ TEST(EndgameTables, AFileIsReadWholeOrNotAtAll) {
     setrlimit(RLIMIT_FSIZE, &old);
     signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
-    EXPECT_EQ(readBytes(path), whole);
+    EXPECT_EQ(readFile(path), whole);
     std::remove(path.c_str());
 }

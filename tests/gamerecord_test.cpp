@@ -1,10 +1,12 @@
 // The notation, the record written and read back, the records the rules
-// refuse, and a whole game between two computer levels played through the
-// game's own flow and replayed from its record.
+// refuse, and a whole game between two computer levels played by the main
+// loop on its own and replayed from its record.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
+#include "app/mainloop.h"
+#include "app/render.h"
 #include "bot/game.h"
 #include "records/gamerecord.h"
 #include "rules/board.h"
@@ -14,6 +16,7 @@
 #include "sprites/glide.h"
 #include "support/play.h"
 #include "support/records.h"
+#include "upload/record.h"
 
 using records::GameRecord;
 using records::RecordError;
@@ -138,9 +141,10 @@ TEST_F(GameFlowTest, AWholeGameBetweenTwoLevelsReplaysFromItsRecordToItsResult) 
     setPlayerEngines(&beginner, &dummy);
     setDialogAnswerHook(grantAndNoteTheWinner);
     setGlideSpeed(0);
+    drawFrames = false;
     srand(21);
     startGame(playerOne);
-    for (int turns = 0; gameWonBy == 0 && computerHoldsTheTurn() && turns < 3000; ++turns) playHeldComputerTurn();
+    for (int passes = 0; gameWonBy == 0 && computerHoldsTheTurn() && passes < 3000; ++passes) mainLoopPass();
     setPlayerEngines(nullptr, nullptr);
     ASSERT_NE(gameWonBy, 0) << "no end after " << actions.size() << " actions";
 
@@ -153,4 +157,5 @@ TEST_F(GameFlowTest, AWholeGameBetweenTwoLevelsReplaysFromItsRecordToItsResult) 
     ASSERT_TRUE(parseRecord(formatRecord(written), read, error, &replayed)) << error.line << ": " << error.reason;
     EXPECT_EQ(read.result, gameWonBy == 1 ? records::Result::ONE_WON : records::Result::TWO_WON);
     EXPECT_EQ(replayed.actions(), actions);
+    EXPECT_EQ(gameToPost.str().substr(25, 2), "11") << "two computers";
 }

@@ -48,7 +48,6 @@ TEST_F(Hint, IsTheOneRightAnswer) {
         bool removing;
         int from, to;
     } cases[] = {
-        {"14 to 2 completes 0, 1, 2", PHASE_CONTENDING, {0, 1, 14, 22}, {19, 16, 12, 6}, false, 14, 2},
         {"5 to 4 before player two's 3 to 4 completes 1, 4, 7", PHASE_CONTENDING, {5, 15, 23, 18}, {1, 7, 3, 12},
          false, 5, 4},
         {"5 blocks 3, 4 while placing", PHASE_RESETTLEMENT, {0, 16}, {3, 4}, false, -1, 5},

@@ -5,8 +5,6 @@
 #include <string>
 
 #include "app/globals.h"
-#include "settings/log.h"
-#include "support/logcount.h"
 #include "support/position.h"
 
 TEST(Queries, AnswerAsTheRulesSayOnPositionsBuiltForEachCase) {
@@ -17,6 +15,11 @@ TEST(Queries, AnswerAsTheRulesSayOnPositionsBuiltForEachCase) {
         int expected;
     };
     const Case cases[] = {
+        {"whose pieces", {0}, {9}, [] { return doIOwn(0, 1) + 2 * doIOwn(0, 2) + 4 * doIOwn(1, 1); }, 1},
+        {"the line a point completes, whatever its state", {0, 1}, {9}, [] { return didIMakeJare(2, 1); }, 0},
+        {"none for the other side", {0, 1}, {9}, [] { return didIMakeJare(2, 2); }, -1},
+        {"line 1 is 0, 9, 21", {}, {9, 21}, [] { return didIMakeJare(0, 2); }, 1},
+        {"a boxed-in piece", {0, 1}, {9}, [] { return thisCellCanMove(0) * 2 + thisCellCanMove(1); }, 1},
         {"a step to an empty neighbour", {0}, {}, [] { return canIMoveFromTo(0, 1); }, true},
         {"no step to a point that is no neighbour", {0}, {}, [] { return canIMoveFromTo(0, 4); }, false},
         {"no step to the table's filler", {0}, {}, [] { return canIMoveFromTo(0, -1); }, false},
@@ -97,20 +100,6 @@ TEST(Queries, ThinkingQueriesSetThinkingAndDrawTheirFrames) {
     canIMoveFromTo(0, 1), isItAJareMove(9, 10, 1), canIHaveIrmaan(10, 1, false);  // none
     EXPECT_EQ(thinkingFramesDrawn() - before, 6);
 
-    // Two frames for every line the preparing search tries: all 16, the
-    // first only, or none when the piece leaves a completed line.
-    const struct {
-        std::initializer_list<int> one, two;
-        int from;
-        long frames;
-    } prepares[] = {{{0, 3}, {2}, 3, 32}, {{0, 2, 3}, {}, 3, 2}, {{0, 1, 2, 3}, {}, 1, 0}};
-    for (const auto& p : prepares) {
-        setBoard(p.one, p.two);
-        before = thinkingFramesDrawn();
-        isItAPrepareJareMove(p.from, 4, 1);
-        EXPECT_EQ(thinkingFramesDrawn() - before, p.frames);
-    }
-
     // None when switched off or without a window; no player needed.
     setBoard({1, 9}, {});
     before = thinkingFramesDrawn();
@@ -124,13 +113,4 @@ TEST(Queries, ThinkingQueriesSetThinkingAndDrawTheirFrames) {
     currentPlayer = nullptr;
     EXPECT_EQ(howManyJaresICanMake(0, 1), 2);
     EXPECT_EQ(thinkingFramesDrawn() - before, 1);
-}
-
-TEST(Queries, ThePreparedIrmaanIsNotWorkedOutAndSaysSoEachTime) {
-    quietBoard();
-    logEverything();
-    setBoard({0, 1, 2, 9, 21}, {});
-    EXPECT_FALSE(isItAPrepareIrmaanMove(9, 10, false));
-    EXPECT_FALSE(isItAPrepareIrmaanMove(-1, 99, true));
-    EXPECT_EQ(occurrences(logText(), "TODO: Ok: Prepare Irmaan is not ready yet!\r\n"), 2);
 }

@@ -3,6 +3,7 @@
 // while the Expert thinks.
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -11,13 +12,14 @@
 #include "bot/game.h"
 #include "bot/search.h"
 #include "bot/stronglevels.h"
+#include "support/endgames.h"
 #include "support/position.h"
 #include "support/snapshot.h"
 
 namespace {
 
 // A moving-phase position after the opening, `toAct` (1 or 2) to act.
-void movingPosition(std::initializer_list<int> ones, std::initializer_list<int> twos, int toAct) {
+void movingOnTheBoard(std::initializer_list<int> ones, std::initializer_list<int> twos, int toAct) {
     setBoard(ones, twos);
     playerOne->pawnsOnBoard = static_cast<int>(ones.size());
     playerTwo->pawnsOnBoard = static_cast<int>(twos.size());
@@ -49,7 +51,7 @@ TEST(OneRightAnswer, BothLevelsFindIt) {
             if (c.expertOnly && level != LEVEL_EXPERT) continue;
             iGame->setGameLevel(level);
             iGame->newGame();
-            movingPosition(c.one, c.two, 2);
+            movingOnTheBoard(c.one, c.two, 2);
             int from = -1, to = -1;
             if (c.removing) {
                 playerTwo->setState(HITTING);
@@ -70,12 +72,11 @@ TEST(ExpertOnRandomBoards, DecidesLegallyWheneverSomethingIsLegal) {
     for (int round = 0; round < 60; ++round) {
         iGame->newGame();
         std::vector<int> points(CELL_COUNT);
-        for (int i = 0; i < CELL_COUNT; ++i) points[i] = i;
+        std::iota(points.begin(), points.end(), 0);
         std::shuffle(points.begin(), points.end(), random);
         const int ones = 3 + random() % 10, twos = 3 + random() % 10;
-        setBoard({}, {});
-        for (int i = 0; i < ones; ++i) place({points[i]}, 1);
-        for (int i = 0; i < twos; ++i) place({points[ones + i]}, 2);
+        const auto twosStart = points.begin() + ones;
+        setBoard({points.begin(), twosStart}, {twosStart, twosStart + twos});
         const int id = 1 + random() % 2, other = 3 - id;
         const int kind = round % 3;
         snapshotFor(id, kind == 0 ? PHASE_RESETTLEMENT : PHASE_CONTENDING, random() % 3);
@@ -112,20 +113,6 @@ TEST(ExpertThinking, DrawsFramesAndShowsThinkingOnlyWhileItSearches) {
 
 namespace {
 
-// A moving-phase position after the opening: player one's and player two's
-// points as bits, player one to act.
-engine::Position position(engine::Points one, engine::Points two) {
-    engine::Position position;
-    position.phase = engine::MOVING;
-    position.toPlace[0] = position.toPlace[1] = 0;
-    position.removalsDone = 3;
-    position.firstLineBy = 0;
-    position.pieces[0] = one;
-    position.pieces[1] = two;
-    engine::rehash(position);
-    return position;
-}
-
 // The depth alone limits these searches, so that they find the same on any
 // machine.
 engine::SearchLimits toDepth(int depth) {
@@ -144,7 +131,7 @@ TEST(Search, DeepensPastAWinBeyondItsDepth) {
     enterScratchDirectory();
     const engine::EndgameTables* tables = engine::endgameTables();
     ASSERT_NE(tables, nullptr);
-    const engine::Position start = position(0x88430, 0x8021c1);
+    const engine::Position start = movingPosition(0x88430, 0x8021c1);
     ASSERT_FALSE(tables->covers(start));
     engine::Searcher searcher;
     const engine::SearchResult result = searcher.search(start, toDepth(3), {});
@@ -158,7 +145,7 @@ TEST(Search, DeepensPastAWinBeyondItsDepth) {
 // that the replies are searched, not read from the endgame tables.
 TEST(Search, ARepliesTableEntryDoesNotHideARepetition) {
     enterScratchDirectory();
-    const engine::Position start = position(0x8d3000, 0x108203);
+    const engine::Position start = movingPosition(0x8d3000, 0x108203);
     ASSERT_FALSE(engine::endgameTables()->covers(start));
     engine::Searcher searcher;
     const engine::SearchResult first = searcher.search(start, toDepth(3), {});

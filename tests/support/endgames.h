@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <vector>
 
 #include "bot/endgamesolver.h"
 #include "bot/endgametables.h"
@@ -17,7 +17,7 @@ inline const engine::EndgameTables& solvedThrees() {
     return tables;
 }
 
-inline engine::Points pointSet(std::initializer_list<int> list) {
+inline engine::Points pointSet(const std::vector<int>& list) {
     engine::Points bits = 0;
     for (int point : list) bits |= 1u << point;
     return bits;
