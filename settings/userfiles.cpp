@@ -78,3 +78,7 @@ bool keepUserFilesInHome() {
     made = makeDirectories(directories.state) && made;
     return makeDirectories(directories.data) && made;
 }
+
+void keepUserFilesInWorkingDirectory() {
+    directories = UserDirectories{};
+}

@@ -27,3 +27,5 @@ UserDirectories userDirectoriesFor(const std::string& home, const char* configHo
 // made (mode 0700) when missing. False, with a line on stderr, when one
 // cannot be made: its files then fail to open as any unwritable file does.
 bool keepUserFilesInHome();
+// Back to the working directory, as at start.
+void keepUserFilesInWorkingDirectory();

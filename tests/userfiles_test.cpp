@@ -46,6 +46,11 @@ TEST(UserFiles, FromTheSourceTreeEveryFileStaysInTheWorkingDirectory) {
     EXPECT_EQ(userConfigFile("zelk.conf"), "zelk.conf");
     EXPECT_EQ(userStateFile("log.txt"), "log.txt");
     EXPECT_EQ(userDataFile("mainscreenshot.bmp"), "mainscreenshot.bmp");
+
+    scratchHome(true);
+    keepUserFilesInHome();
+    keepUserFilesInWorkingDirectory();
+    EXPECT_EQ(userConfigFile("zelk.conf"), "zelk.conf");
 }
 
 TEST(UserFiles, XdgVariablesNameTheBaseDirectoriesAndTheDefaultsLieUnderHome) {
@@ -112,4 +117,6 @@ TEST(UserFiles, InstalledTheSettingsAndTheLogAreWrittenInTheUsersDirectories) {
     iConfig again;
     again.Init();
     EXPECT_EQ(again.playerTwoName, "Ann");
+    EXPECT_FALSE(fileExists("zelk.conf"));
+    EXPECT_FALSE(fileExists(home + "/conf/zelk/zelk.conf.tmp"));
 }
