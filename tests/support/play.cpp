@@ -132,6 +132,10 @@ AutoGame playAutomatically(std::mt19937& random, int maxActions) {
 
 void GameFlowTest::startGameShell(PlayerTypes one, PlayerTypes two) {
     startHeadlessGame();
+    // A fresh start-up leaves the rules' own state alone (the phase, the
+    // first line, the safe route): in one process, the last case's game
+    // would go on under the new one's start button.
+    resetall();
     paceFrames = false;
     drawThinkingFrames = false;
     playerOne->type = one;
