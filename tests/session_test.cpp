@@ -41,12 +41,6 @@ protected:
         startGameShell(HUMAN, HUMAN);
     }
 
-    // Against the computer, whose answers take points this cannot foresee.
-    void placesOnAFreePoint() {
-        for (int cell : {0, 4, 8, 13, 19, 21, 16, 6})
-            if (en_cell[cell]->getCurrentPawn() < 0) return places(cell);
-    }
-
     // Ends the program's part in the game and starts it again: the save at
     // the end, a board cleared as a new run has it, the offer answered Yes.
     void quitAndResume() {
@@ -61,25 +55,18 @@ protected:
         offerSavedGame();
         EXPECT_EQ(DialogScript::questionsAsked(), 1);
         DialogScript::install({}, true);
-        expectResumed(left, before);
-        mainLoopPass();
-    }
-    void expectResumed(const SavedGame& left, const GameSnapshot& before) {
-        const GameSnapshot now = captureGame(0);
-        EXPECT_TRUE(now.samePosition(before));
-        EXPECT_EQ(now.record, before.record);
+        expectGameAs(before, "resumed");
         EXPECT_EQ(gamePhase, before.gamePhase);
         EXPECT_EQ(whoseFirstJare, before.whoseFirstJare);
         EXPECT_EQ(safemovement, before.safemovement);
         EXPECT_EQ(currentPlayer->id, before.toAct);
         EXPECT_EQ(state, STATE_PLAYING);
         EXPECT_GE(timerOne.getTime(), before.clockMilliseconds) << "the turn's clock runs on";
-        EXPECT_EQ(OtherEntities[0].visible, currentPlayer == playerOne);
-        EXPECT_EQ(OtherEntities[2].visible, currentPlayer == playerTwo);
         EXPECT_EQ(gameHistory.cursor(), left.cursor);
         ASSERT_EQ(gameHistory.entries().size(), left.history.size());
         for (size_t i = 0; i < left.history.size(); ++i)
             EXPECT_TRUE(gameHistory.entries()[i] == left.history[i]) << i;
+        mainLoopPass();
     }
 };
 
@@ -87,12 +74,10 @@ protected:
 
 TEST_F(Resume, EveryPhaseIsResumedAsItWasLeftAndPlaysOn) {
     start();
-    const int one[12] = {0, 1, 2, 3, 7, 11, 12, 16, 18, 20, 22, 9};
-    const int two[12] = {4, 5, 6, 8, 10, 13, 14, 15, 17, 19, 21, 23};
-    for (int i = 0; i < 3; ++i) places(one[i]), places(two[i]);
+    for (int i = 0; i < 3; ++i) places(firstLineOne[i]), places(firstLineTwo[i]);
     ASSERT_EQ(whoseFirstJare, 1);
     quitAndResume();  // placing, after the first line
-    for (int i = 3; i < 12; ++i) places(one[i]), places(two[i]);
+    for (int i = 3; i < 12; ++i) places(firstLineOne[i]), places(firstLineTwo[i]);
     ASSERT_EQ(gamePhase, PHASE_OPENING);
     quitAndResume();  // the opening removals, none made yet
     EXPECT_TRUE(playerOne->isHitting()) << "the maker of the first line removes first";
@@ -137,16 +122,7 @@ TEST_F(Resume, TheKindsAndTheLevelComeBackAndTheComputerPlaysOn) {
 }
 
 TEST_F(Resume, ABlockedPlayerAnsweredNoIsAskedAgainAtTheNextStart) {
-    for (auto [pawn, cell] : {std::pair{0, 1}, {1, 9}, {2, 14}, {3, 22}, {4, 4}}) move_pawn_to_cell(pawn, cell, 1);
-    for (auto [pawn, cell] : {std::pair{12, 0}, {13, 2}, {14, 21}}) move_pawn_to_cell(pawn, cell, 2);
-    for (int pawn : {5, 6, 7, 8, 9, 10, 11, 15, 16, 17, 18, 19, 20, 21, 22, 23}) en_pawn[pawn]->state = PAWN_RETURNED;
-    playerOne->pawnsOnBoard = 5;
-    playerTwo->pawnsOnBoard = 3;
-    gamePhase = PHASE_CONTENDING;
-    switchState(STATE_PLAYING);
-    currentPlayer = playerOne;
-    playerOne->setState(CHOOSING);
-    startRecord(1);
+    position(PHASE_CONTENDING, boxedInOne, boxedInTwo);
     mainLoopPass();
     DialogScript::install({false});
     moves(4, 5);
