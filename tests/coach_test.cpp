@@ -35,11 +35,7 @@ std::string coachNow() {
 
 class Coach : public GameFlowTest {
 protected:
-    void play(PlayerTypes two) {
-        startGameShell(HUMAN, two);
-        resetall();
-        switchState(STATE_STARTING);
-    }
+    void play(PlayerTypes two) { startGameShell(HUMAN, two); }
 };
 
 TEST_F(Coach, TellsTwoPeopleWhatToDoInEveryPhase) {
@@ -106,18 +102,6 @@ TEST_F(Coach, SpeaksToThePersonAgainstTheComputerAndSaysItThinks) {
         EXPECT_EQ(seen.coach, "Vumero is thinking\xE2\x80\xA6");
     }
     EXPECT_EQ(coachNow(), "Move a piece one step along a line");
-}
-
-TEST_F(Coach, NobodyIsChoosingOnTheStartScreenAfterAGameEnded) {
-    play(HUMAN);
-    position(PHASE_CONTENDING, {0, 1, 14}, {9, 21, 22}, 1);
-    moves(14, 2);
-    removes(9);  // player two is left with two: the end screen, then the start screen
-    ASSERT_EQ(state, STATE_STARTING);
-    mainLoopPass();
-    EXPECT_STREQ(playerOne->status, "Waiting hand");
-    EXPECT_STREQ(playerTwo->status, "Waiting hand");
-    EXPECT_EQ(coachNow(), "");
 }
 
 TEST_F(Coach, HowToPlayPagesLeaveTheGameAsItWas) {

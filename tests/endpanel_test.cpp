@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "app/coach.h"
 #include "app/gamesummary.h"
 #include "app/globals.h"
+#include "app/mainloop.h"
 #include "app/render.h"
+#include "rules/board.h"
 #include "rules/flow.h"
 #include "sprites/dialogs.h"
 #include "sprites/player.h"
@@ -84,7 +87,7 @@ TEST_F(EndPanel, EachChoiceAnswersAndTheFinalBoardStaysAroundTheFireworks) {
     }
 }
 
-TEST_F(EndPanel, TheGamesEndShowsThePanelAndLeavingEndsTheProgram) {
+TEST_F(EndPanel, TheGamesEndShowsThePanelAndLeavingEndsTheProgramFromTheStartScreen) {
     startGameShell(HUMAN, COMPUTER);
     DialogScript::remove();
     position(PHASE_CONTENDING, {0, 1, 14}, {9, 21, 22}, 1);
@@ -96,6 +99,10 @@ TEST_F(EndPanel, TheGamesEndShowsThePanelAndLeavingEndsTheProgram) {
     EXPECT_EQ(state, STATE_STARTING);
     EXPECT_TRUE(quit);
     quit = false;
+    mainLoopPass();
+    EXPECT_STREQ(playerOne->status, "Waiting hand") << "nobody is choosing on the start screen";
+    EXPECT_STREQ(playerTwo->status, "Waiting hand");
+    EXPECT_EQ(coachText(currentSituation()), "");
 }
 
 }  // namespace
