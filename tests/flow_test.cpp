@@ -167,7 +167,6 @@ TEST_F(TwoPeople, WrongClicksLeaveATextAndTheBoardAsItWas) {
     EXPECT_STREQ(playerTwo->status, "The cell is not empty");
     EXPECT_TRUE(playerTwo->isMovingTo());
     EXPECT_EQ(en_cell[0]->getCurrentPawn(), 0);
-    movePointer(cellCentreX(7), cellCentreY(7));
     clickNow(cellCentreX(7), cellCentreY(7));
     EXPECT_EQ(currentPlayer, playerOne);
 

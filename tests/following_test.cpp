@@ -175,7 +175,6 @@ TEST_F(Following, ACarriedPiecesLegalDestinationsStayLitFrameAfterFrame) {
             EXPECT_EQ(shadowedPoints(), expected) << "pointer over " << over << ", frame " << frame;
         }
     }
-    movePointer(cellCentreX(7), cellCentreY(7));
     clickNow(cellCentreX(7), cellCentreY(7));
     EXPECT_TRUE(doIOwn(7, 1));
     EXPECT_TRUE(shadowedPoints().empty()) << "no point stays lit for the rules to misread";

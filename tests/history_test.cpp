@@ -203,7 +203,6 @@ TEST_F(TakeBack, ATurnWhosePieceWasPickedUpEarlyIsStillNoted) {
     clickNow(pawnCentreX(home), pawnCentreY(home));  // ...player one holds a piece
     ASSERT_TRUE(playerOne->isMovingTo());
     mainLoopPass();
-    movePointer(cellCentreX(8), cellCentreY(8));
     clickNow(cellCentreX(8), cellCentreY(8));
     mainLoopPass();
     key(SDLK_u);

@@ -41,18 +41,22 @@ protected:
         startGameShell(HUMAN, HUMAN);
     }
 
+    // A board cleared as a new run has it, and the save offered.
+    void offerAtTheNextStart(std::deque<bool> answers) {
+        resetall();
+        currentPlayer = nullptr;
+        DialogScript::install(std::move(answers));
+        offerSavedGame();
+    }
+
     // Ends the program's part in the game and starts it again: the save at
-    // the end, a board cleared as a new run has it, the offer answered Yes.
+    // the end, the offer answered Yes.
     void quitAndResume() {
         const SavedGame left = saveOfLiveGame();
         const GameSnapshot before = captureGame(0);
         keepUnfinishedGame();
         ASSERT_TRUE(fileExists("zelk.save"));
-        resetall();
-        currentPlayer = nullptr;
-        gameHistory.clear();
-        DialogScript::install({true});
-        offerSavedGame();
+        offerAtTheNextStart({true});
         EXPECT_EQ(DialogScript::questionsAsked(), 1);
         DialogScript::install({}, true);
         expectGameAs(before, "resumed");
@@ -109,11 +113,9 @@ TEST_F(Resume, TheKindsAndTheLevelComeBackAndTheComputerPlaysOn) {
     placesOnAFreePoint(), placesOnAFreePoint();
     ASSERT_EQ(playerTwo->pawnsOnBoard, 2);
     keepUnfinishedGame();
-    resetall();
     playerTwo->type = HUMAN;
     iGame->setGameLevel(LEVEL_DUMMY);
-    DialogScript::install({true});
-    offerSavedGame();
+    offerAtTheNextStart({true});
     EXPECT_TRUE(playerTwo->IsComputer());
     EXPECT_EQ(iGame->getGameLevel(), LEVEL_BEGINNER);
     EXPECT_EQ(currentPlayer, playerOne);
@@ -129,10 +131,7 @@ TEST_F(Resume, ABlockedPlayerAnsweredNoIsAskedAgainAtTheNextStart) {
     ASSERT_TRUE(quit);
     keepUnfinishedGame();
     quit = false;
-    resetall();
-
-    DialogScript::install({true, true});  // resume; then give the safe route
-    offerSavedGame();
+    offerAtTheNextStart({true, true});  // resume; then give the safe route
     EXPECT_EQ(DialogScript::questionsAsked(), 2);
     EXPECT_TRUE(safemovement);
     EXPECT_EQ(currentPlayer, playerOne) << "the mover moves again";
@@ -145,9 +144,7 @@ TEST_F(Resume, NoLeavesNoSaveAndADamagedOneIsPutAside) {
     start();
     places(0);
     keepUnfinishedGame();
-    resetall();
-    DialogScript::install({false});
-    offerSavedGame();
+    offerAtTheNextStart({false});
     EXPECT_EQ(DialogScript::questionsAsked(), 1);
     EXPECT_FALSE(fileExists("zelk.save")) << "No discards it";
     EXPECT_EQ(state, STATE_STARTING);
@@ -207,10 +204,7 @@ TEST_F(Resume, AGamePastTheClockTheHistoryAndTheRecordLimitsIsSavedAndResumed) {
     const GameSnapshot left = captureGame(0);
     timerOne.startFrom(SAVE_CLOCK_LIMIT + 60000);  // the turn has lasted over a week
     keepUnfinishedGame();
-    resetall();
-    gameHistory.clear();
-    DialogScript::install({true});
-    offerSavedGame();
+    offerAtTheNextStart({true});
     ASSERT_EQ(state, STATE_PLAYING) << logText();
     GameSnapshot resumed = captureGame(0);
     EXPECT_EQ(resumed.record, left.record.substr(0, 64)) << "the record cut";

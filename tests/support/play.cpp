@@ -65,13 +65,11 @@ void humanPlaces(int cell) {
     int pawn = nextPieceAtHome(currentPlayer->id);
     ASSERT_GE(pawn, 0) << "no piece left at home";
     clickNow(pawnCentreX(pawn), pawnCentreY(pawn));
-    movePointer(cellCentreX(cell), cellCentreY(cell));
     clickNow(cellCentreX(cell), cellCentreY(cell));
 }
 
 void humanMoves(int from, int to) {
     clickNow(cellCentreX(from), cellCentreY(from));
-    movePointer(cellCentreX(to), cellCentreY(to));
     clickNow(cellCentreX(to), cellCentreY(to));
 }
 
