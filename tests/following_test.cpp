@@ -41,15 +41,6 @@ protected:
 
     static void drawFrame() { render(gamescreen, minigamescreen, screen); }
 
-    // The pixels of a rectangle of the screen, as the last frame left them.
-    static std::vector<Uint32> pixels(int x, int y, int width, int height) {
-        std::vector<Uint32> taken;
-        for (int row = y; row < y + height; ++row)
-            for (int column = x; column < x + width; ++column)
-                taken.push_back(static_cast<Uint32*>(screen->pixels)[row * screen->pitch / 4 + column]);
-        return taken;
-    }
-
     // Sounds mixed since the last call, by kind.
     std::vector<long> soundsSince() {
         std::vector<long> played;
@@ -68,10 +59,7 @@ protected:
 std::vector<Uint32> countLineAtGameOver;
 
 bool recordGameOverScreen(DialogKind kind, const char*, const char*) {
-    if (kind == DIALOG_GAME_OVER)
-        for (int y = 560; y < 576; ++y)
-            for (int x = 80; x < 220; ++x)
-                countLineAtGameOver.push_back(static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x]);
+    if (kind == DIALOG_GAME_OVER) countLineAtGameOver = screenPixels(80, 560, 140, 16);
     return true;
 }
 
@@ -101,10 +89,10 @@ bool sameMarks(const TurnMarks& a, int left, int reached, int removed) {
 TEST_F(Following, ATurnsMarksRingThePointsOutsideThePiecesFaces) {
     position(PHASE_CONTENDING, {0, 3, 9, 15}, {2, 5, 21, 23});
     drawFrame();
-    const std::vector<Uint32> before = pixels(0, 0, 800, 600);
+    const std::vector<Uint32> before = screenPixels(0, 0, 800, 600);
     recordStep(1, 15, 16);
     drawFrame();
-    const std::vector<Uint32> after = pixels(0, 0, 800, 600);
+    const std::vector<Uint32> after = screenPixels(0, 0, 800, 600);
     int changedInside = 0, changedRing = 0;
     for (int cell : {15, 16}) {
         const int cx = cellPlaces[cell][0] + 25, cy = cellPlaces[cell][1] + 25;
@@ -192,16 +180,16 @@ TEST_F(Following, OnlyThePlayerToActShowsWhatItDoesAndAWrongClicksTextStaysUntil
     clickNow(pawnCentreX(12), pawnCentreY(12));  // player two's piece
     mainLoopPass();
     mainLoopPass();
-    const std::vector<Uint32> shown = pixels(80, 540, 140, 16);
+    const std::vector<Uint32> shown = screenPixels(80, 540, 140, 16);
     EXPECT_STREQ(playerOne->status, "The pawn is not yours");
     // The same line drawn with the state's text looks different, with the
     // message the same.
     playerOne->releaseMessage();
     drawFrame();
-    EXPECT_NE(pixels(80, 540, 140, 16), shown);
+    EXPECT_NE(screenPixels(80, 540, 140, 16), shown);
     playerOne->showMessage("The pawn is not yours");
     drawFrame();
-    EXPECT_EQ(pixels(80, 540, 140, 16), shown);
+    EXPECT_EQ(screenPixels(80, 540, 140, 16), shown);
     humanPlaces(1);  // the next action ends it
     drawFrame();
     EXPECT_STREQ(playerOne->status, "Waiting hand");
@@ -245,7 +233,7 @@ TEST_F(Following, TheEndScreenShowsTheFinalCountsBehindIt) {
     for (int count : {2, 3}) {
         playerOne->pawnsOnBoard = count;
         drawFrame();
-        EXPECT_EQ(pixels(80, 560, 140, 16) == countLineAtGameOver, count == 2) << count;
+        EXPECT_EQ(screenPixels(80, 560, 140, 16) == countLineAtGameOver, count == 2) << count;
     }
 }
 

@@ -61,6 +61,14 @@ std::pair<int, int> randomAction(std::mt19937& random) {
     return pickFrom(choices, random);
 }
 
+std::vector<Uint32> screenPixels(int x, int y, int width, int height) {
+    std::vector<Uint32> taken;
+    for (int row = y; row < y + height; ++row)
+        for (int column = x; column < x + width; ++column)
+            taken.push_back(static_cast<Uint32*>(screen->pixels)[row * screen->pitch / 4 + column]);
+    return taken;
+}
+
 void humanPlaces(int cell) {
     int pawn = nextPieceAtHome(currentPlayer->id);
     ASSERT_GE(pawn, 0) << "no piece left at home";

@@ -3,6 +3,7 @@
 // that way (used to drive the game flow to its end).
 #pragma once
 
+#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -39,6 +40,9 @@ void humanRemoves(int cell);
 // there is one: the point left (-1 but for a step) and the point reached or
 // whose piece is removed; {-1, -1} when there is none.
 std::pair<int, int> randomAction(std::mt19937& random);
+
+// The pixels of a rectangle of the 800 x 600 screen, row after row.
+std::vector<Uint32> screenPixels(int x, int y, int width, int height);
 
 // What the automatic players saw on the way.
 struct AutoGame {
