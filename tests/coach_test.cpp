@@ -18,7 +18,6 @@
 #include "rules/history.h"
 #include "rules/hooks.h"
 #include "rules/snapshot.h"
-#include "settings/catalogue.h"
 #include "settings/config.h"
 #include "settings/preferences.h"
 #include "sprites/about.h"

@@ -12,11 +12,9 @@
 
 #include "app/globals.h"
 #include "app/mainloop.h"
-#include "app/pacing.h"
 #include "app/render.h"
 #include "app/sounds.h"
 #include "bot/game.h"
-#include "rules/guidance.h"
 #include "sprites/dialogs.h"
 #include "sprites/turnmarks.h"
 #include "support/events.h"

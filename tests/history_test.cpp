@@ -10,7 +10,6 @@
 #include "bot/game.h"
 #include "rules/history.h"
 #include "rules/snapshot.h"
-#include "sprites/dialogs.h"
 #include "sprites/turnmarks.h"
 #include "support/events.h"
 #include "support/play.h"

@@ -11,27 +11,20 @@
 
 #include "app/globals.h"
 #include "app/mainloop.h"
-#include "app/pacing.h"
-#include "app/playaids.h"
 #include "app/session.h"
 #include "app/termination.h"
 #include "bot/game.h"
 #include "rules/board.h"
-#include "rules/cell.h"
 #include "rules/flow.h"
 #include "rules/history.h"
-#include "rules/queries.h"
 #include "rules/savefile.h"
-#include "sprites/about.h"
 #include "sprites/dialogs.h"
 #include "sprites/glide.h"
-#include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "support/events.h"
 #include "support/logcount.h"
 #include "support/play.h"
 #include "support/testenv.h"
-#include "upload/record.h"
 
 namespace {
 
