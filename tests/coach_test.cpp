@@ -34,11 +34,10 @@ std::string coachNow() {
 
 class Coach : public GameFlowTest {
 protected:
-    void play(PlayerTypes two) { startGameShell(HUMAN, two); }
+    void SetUp() override { startGameShell(HUMAN, HUMAN); }
 };
 
 TEST_F(Coach, TellsTwoPeopleWhatToDoInEveryPhase) {
-    play(HUMAN);
     start();
     EXPECT_EQ(coachNow(), "Tavi: Place a piece on any empty point");
     for (int cell : {0, 9, 1, 10, 2}) places(cell);  // Tavi's 0, 1, 2 while placing
@@ -87,7 +86,7 @@ WhileGliding duringTheGlides(const std::function<void()>& action) {
 }
 
 TEST_F(Coach, SpeaksToThePersonAgainstTheComputerAndSaysItThinks) {
-    play(COMPUTER);
+    playerTwo->type = COMPUTER;
     start();
     EXPECT_EQ(coachNow(), "Place a piece on any empty point");
     for (const WhileGliding& seen : {duringTheGlides([this] { places(0); }), duringTheGlides([this] {
@@ -104,7 +103,6 @@ TEST_F(Coach, SpeaksToThePersonAgainstTheComputerAndSaysItThinks) {
 }
 
 TEST_F(Coach, HowToPlayPagesLeaveTheGameAsItWas) {
-    play(HUMAN);
     start();
     for (int cell : {0, 9, 1}) places(cell);
     const GameSnapshot before = captureGame(0);
@@ -133,7 +131,6 @@ TEST_F(Coach, HowToPlayPagesLeaveTheGameAsItWas) {
 }
 
 TEST_F(Coach, TheLastPageClosesAndEscapeStillQuits) {
-    play(HUMAN);
     Hand hand;
     for (size_t page = 1; page < howToPlayPages().size(); ++page) hand.click(650, 520);
     hand.click(650, 520).start();
@@ -150,7 +147,6 @@ TEST_F(Coach, TheLastPageClosesAndEscapeStillQuits) {
 }  // namespace
 
 TEST_F(Coach, TheSettingsScreenSwitchesTheLineOffAndOnInTheGamesOwnFile) {
-    play(HUMAN);
     ASSERT_TRUE(preferences().coachLine);
     for (bool expected : {false, true}) {
         Hand hand;
@@ -164,7 +160,6 @@ TEST_F(Coach, TheSettingsScreenSwitchesTheLineOffAndOnInTheGamesOwnFile) {
 }
 
 TEST_F(Coach, TheStartScreenChoosesTheOpponentInOneClick) {
-    play(HUMAN);
     for (int choice : {3, 0, 1}) {  // Novice, a person, Dummy
         clickNow(224 + 88 * choice, 465);
         EXPECT_EQ(opponentInForce(), choice);
@@ -177,7 +172,6 @@ TEST_F(Coach, TheStartScreenChoosesTheOpponentInOneClick) {
 }
 
 TEST_F(Coach, ARightClickOnAPictureAsksBeforeItResetsAGameUnderWay) {
-    play(HUMAN);
     start();
     places(0);
     DialogScript::install({false, true});
