@@ -18,7 +18,6 @@
 #include "rules/history.h"
 #include "rules/hooks.h"
 #include "rules/snapshot.h"
-#include "settings/catalogue.h"
 #include "settings/config.h"
 #include "settings/preferences.h"
 #include "sprites/about.h"
@@ -35,15 +34,10 @@ std::string coachNow() {
 
 class Coach : public GameFlowTest {
 protected:
-    void play(PlayerTypes two) {
-        startGameShell(HUMAN, two);
-        resetall();
-        switchState(STATE_STARTING);
-    }
+    void SetUp() override { startGameShell(HUMAN, HUMAN); }
 };
 
 TEST_F(Coach, TellsTwoPeopleWhatToDoInEveryPhase) {
-    play(HUMAN);
     start();
     EXPECT_EQ(coachNow(), "Tavi: Place a piece on any empty point");
     for (int cell : {0, 9, 1, 10, 2}) places(cell);  // Tavi's 0, 1, 2 while placing
@@ -92,7 +86,7 @@ WhileGliding duringTheGlides(const std::function<void()>& action) {
 }
 
 TEST_F(Coach, SpeaksToThePersonAgainstTheComputerAndSaysItThinks) {
-    play(COMPUTER);
+    playerTwo->type = COMPUTER;
     start();
     EXPECT_EQ(coachNow(), "Place a piece on any empty point");
     for (const WhileGliding& seen : {duringTheGlides([this] { places(0); }), duringTheGlides([this] {
@@ -108,20 +102,7 @@ TEST_F(Coach, SpeaksToThePersonAgainstTheComputerAndSaysItThinks) {
     EXPECT_EQ(coachNow(), "Move a piece one step along a line");
 }
 
-TEST_F(Coach, NobodyIsChoosingOnTheStartScreenAfterAGameEnded) {
-    play(HUMAN);
-    position(PHASE_CONTENDING, {0, 1, 14}, {9, 21, 22}, 1);
-    moves(14, 2);
-    removes(9);  // player two is left with two: the end screen, then the start screen
-    ASSERT_EQ(state, STATE_STARTING);
-    mainLoopPass();
-    EXPECT_STREQ(playerOne->status, "Waiting hand");
-    EXPECT_STREQ(playerTwo->status, "Waiting hand");
-    EXPECT_EQ(coachNow(), "");
-}
-
 TEST_F(Coach, HowToPlayPagesLeaveTheGameAsItWas) {
-    play(HUMAN);
     start();
     for (int cell : {0, 9, 1}) places(cell);
     const GameSnapshot before = captureGame(0);
@@ -150,7 +131,6 @@ TEST_F(Coach, HowToPlayPagesLeaveTheGameAsItWas) {
 }
 
 TEST_F(Coach, TheLastPageClosesAndEscapeStillQuits) {
-    play(HUMAN);
     Hand hand;
     for (size_t page = 1; page < howToPlayPages().size(); ++page) hand.click(650, 520);
     hand.click(650, 520).start();
@@ -167,7 +147,6 @@ TEST_F(Coach, TheLastPageClosesAndEscapeStillQuits) {
 }  // namespace
 
 TEST_F(Coach, TheSettingsScreenSwitchesTheLineOffAndOnInTheGamesOwnFile) {
-    play(HUMAN);
     ASSERT_TRUE(preferences().coachLine);
     for (bool expected : {false, true}) {
         Hand hand;
@@ -181,7 +160,6 @@ TEST_F(Coach, TheSettingsScreenSwitchesTheLineOffAndOnInTheGamesOwnFile) {
 }
 
 TEST_F(Coach, TheStartScreenChoosesTheOpponentInOneClick) {
-    play(HUMAN);
     for (int choice : {3, 0, 1}) {  // Novice, a person, Dummy
         clickNow(224 + 88 * choice, 465);
         EXPECT_EQ(opponentInForce(), choice);
@@ -194,7 +172,6 @@ TEST_F(Coach, TheStartScreenChoosesTheOpponentInOneClick) {
 }
 
 TEST_F(Coach, ARightClickOnAPictureAsksBeforeItResetsAGameUnderWay) {
-    play(HUMAN);
     start();
     places(0);
     DialogScript::install({false, true});

@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "app/coach.h"
 #include "app/gamesummary.h"
 #include "app/globals.h"
+#include "app/mainloop.h"
 #include "app/render.h"
+#include "rules/board.h"
 #include "rules/flow.h"
 #include "sprites/dialogs.h"
 #include "sprites/player.h"
@@ -52,15 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ResultCase{"BetweenTwoPeople", {true, true}, 2, "", true}),
     [](const testing::TestParamInfo<ResultCase>& info) { return std::string(info.param.name); });
 
-std::vector<Uint32> framePixels() {
-    const Uint32* pixels = static_cast<Uint32*>(screen->pixels);
-    return std::vector<Uint32>(pixels, pixels + screen->h * screen->pitch / 4);
-}
-
-// The pixels outside the panel, with the panel's own as 0.
-std::vector<Uint32> aroundThePanel(std::vector<Uint32> pixels) {
+// The pixels of the frame outside the panel, with the panel's own as 0.
+std::vector<Uint32> aroundThePanel() {
+    std::vector<Uint32> pixels = screenPixels(0, 0, 800, 600);
     for (int y = 100; y <= 400; ++y)
-        for (int x = 203; x <= 603; ++x) pixels[y * screen->pitch / 4 + x] = 0;
+        for (int x = 203; x <= 603; ++x) pixels[y * 800 + x] = 0;
     return pixels;
 }
 
@@ -71,7 +70,7 @@ TEST_F(EndPanel, EachChoiceAnswersAndTheFinalBoardStaysAroundTheFireworks) {
     DialogScript::remove();
     position(PHASE_CONTENDING, {0, 1, 14}, {9, 21, 22}, 1);
     render(gamescreen, minigamescreen, screen);
-    const std::vector<Uint32> board = aroundThePanel(framePixels());
+    const std::vector<Uint32> board = aroundThePanel();
     GameSummary summary;
     summary.winner = "Tavi";
     summary.fireworks = true;
@@ -80,11 +79,11 @@ TEST_F(EndPanel, EachChoiceAnswersAndTheFinalBoardStaysAroundTheFireworks) {
         Hand hand;
         hand.after([&] { return SDL_GetTicks() - opened > 1500; }).click(264 + 129 * choice, 362).start();
         EXPECT_EQ(showEndOfGame(screen, summary), choice);
-        EXPECT_TRUE(aroundThePanel(framePixels()) == board) << "something was drawn outside the panel";
+        EXPECT_TRUE(aroundThePanel() == board) << "something was drawn outside the panel";
     }
 }
 
-TEST_F(EndPanel, TheGamesEndShowsThePanelAndLeavingEndsTheProgram) {
+TEST_F(EndPanel, TheGamesEndShowsThePanelAndLeavingEndsTheProgramFromTheStartScreen) {
     startGameShell(HUMAN, COMPUTER);
     DialogScript::remove();
     position(PHASE_CONTENDING, {0, 1, 14}, {9, 21, 22}, 1);
@@ -96,6 +95,10 @@ TEST_F(EndPanel, TheGamesEndShowsThePanelAndLeavingEndsTheProgram) {
     EXPECT_EQ(state, STATE_STARTING);
     EXPECT_TRUE(quit);
     quit = false;
+    mainLoopPass();
+    EXPECT_STREQ(playerOne->status, "Waiting hand") << "nobody is choosing on the start screen";
+    EXPECT_STREQ(playerTwo->status, "Waiting hand");
+    EXPECT_EQ(coachText(currentSituation()), "");
 }
 
 }  // namespace

@@ -12,11 +12,9 @@
 
 #include "app/globals.h"
 #include "app/mainloop.h"
-#include "app/pacing.h"
 #include "app/render.h"
 #include "app/sounds.h"
 #include "bot/game.h"
-#include "rules/guidance.h"
 #include "sprites/dialogs.h"
 #include "sprites/turnmarks.h"
 #include "support/events.h"
@@ -41,15 +39,6 @@ protected:
 
     static void drawFrame() { render(gamescreen, minigamescreen, screen); }
 
-    // The pixels of a rectangle of the screen, as the last frame left them.
-    static std::vector<Uint32> pixels(int x, int y, int width, int height) {
-        std::vector<Uint32> taken;
-        for (int row = y; row < y + height; ++row)
-            for (int column = x; column < x + width; ++column)
-                taken.push_back(static_cast<Uint32*>(screen->pixels)[row * screen->pitch / 4 + column]);
-        return taken;
-    }
-
     // Sounds mixed since the last call, by kind.
     std::vector<long> soundsSince() {
         std::vector<long> played;
@@ -68,10 +57,7 @@ protected:
 std::vector<Uint32> countLineAtGameOver;
 
 bool recordGameOverScreen(DialogKind kind, const char*, const char*) {
-    if (kind == DIALOG_GAME_OVER)
-        for (int y = 560; y < 576; ++y)
-            for (int x = 80; x < 220; ++x)
-                countLineAtGameOver.push_back(static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x]);
+    if (kind == DIALOG_GAME_OVER) countLineAtGameOver = screenPixels(80, 560, 140, 16);
     return true;
 }
 
@@ -98,13 +84,13 @@ bool sameMarks(const TurnMarks& a, int left, int reached, int removed) {
 
 }  // namespace
 
-TEST_F(Following, APersonsTurnsAreMarkedUntilThatSidePlaysAgainAndOutsideThePiecesFaces) {
+TEST_F(Following, ATurnsMarksRingThePointsOutsideThePiecesFaces) {
     position(PHASE_CONTENDING, {0, 3, 9, 15}, {2, 5, 21, 23});
     drawFrame();
-    const std::vector<Uint32> before = pixels(0, 0, 800, 600);
+    const std::vector<Uint32> before = screenPixels(0, 0, 800, 600);
     recordStep(1, 15, 16);
     drawFrame();
-    const std::vector<Uint32> after = pixels(0, 0, 800, 600);
+    const std::vector<Uint32> after = screenPixels(0, 0, 800, 600);
     int changedInside = 0, changedRing = 0;
     for (int cell : {15, 16}) {
         const int cx = cellPlaces[cell][0] + 25, cy = cellPlaces[cell][1] + 25;
@@ -118,21 +104,10 @@ TEST_F(Following, APersonsTurnsAreMarkedUntilThatSidePlaysAgainAndOutsideThePiec
     }
     EXPECT_EQ(changedInside, 0) << "a mark never covers a piece's face";
     EXPECT_GT(changedRing, 100);
-
-    clearTurnMarks();
-    humanMoves(15, 16);
-    EXPECT_TRUE(sameMarks(turnMarksOf(1), 15, 16, -1));
-    humanMoves(5, 4);
-    EXPECT_TRUE(sameMarks(turnMarksOf(2), 5, 4, -1));
-    EXPECT_TRUE(sameMarks(turnMarksOf(1), 15, 16, -1)) << "the other side's marks stay";
-    humanMoves(16, 17);
-    EXPECT_TRUE(sameMarks(turnMarksOf(1), 16, 17, -1));
-    resetall();
-    EXPECT_TRUE(sameMarks(turnMarksOf(1), -1, -1, -1) && sameMarks(turnMarksOf(2), -1, -1, -1)) << "a reset clears them";
 }
 
-// A side's marks are its last turn's only: an opening removal is a turn of
-// its own, a step replaces the removal of the turn before.
+// A side's marks are its last turn's only, until that side plays again: an
+// opening removal is a turn of its own, a step replaces the removal before.
 TEST_F(Following, EachTurnReplacesTheMarksOfTheSidesTurnBefore) {
     fillWithoutLines();
     EXPECT_TRUE(sameMarks(turnMarksOf(2), -1, 22, -1));
@@ -142,6 +117,9 @@ TEST_F(Following, EachTurnReplacesTheMarksOfTheSidesTurnBefore) {
     moves(1, 0);
     moves(4, 1);
     EXPECT_TRUE(sameMarks(turnMarksOf(2), 4, 1, -1)) << "the step replaced the opening removal";
+    EXPECT_TRUE(sameMarks(turnMarksOf(1), 1, 0, -1)) << "the other side's marks stay";
+    resetall();
+    EXPECT_TRUE(sameMarks(turnMarksOf(1), -1, -1, -1) && sameMarks(turnMarksOf(2), -1, -1, -1)) << "a reset clears them";
 }
 
 TEST_F(Following, TheComputersLineAndRemovalAreMarkedAndHeard) {
@@ -164,9 +142,14 @@ TEST_F(Following, TheComputersLineAndRemovalAreMarkedAndHeard) {
 
 // What is lit while a piece is carried is where it may go, frame after
 // frame, wherever the pointer wanders: its free neighbours, and its own
-// point under the pointer.
+// point under the pointer; nothing once it is put down. A boxed-in piece
+// is not picked up.
 TEST_F(Following, ACarriedPiecesLegalDestinationsStayLitFrameAfterFrame) {
     position(PHASE_CONTENDING, {0, 4, 21, 22}, {9, 5, 23, 12});
+    const long pickUps = gameSoundsAsked(SOUND_PICK_UP);
+    clickNow(cellCentreX(21), cellCentreY(21));
+    EXPECT_TRUE(playerOne->isChoosing());
+    EXPECT_EQ(gameSoundsAsked(SOUND_PICK_UP), pickUps);
     clickNow(cellCentreX(4), cellCentreY(4));
     ASSERT_TRUE(playerOne->isMovingTo());
     for (int over : {16, 3, 4, 2, 5, 7, 4, 11}) {
@@ -178,61 +161,31 @@ TEST_F(Following, ACarriedPiecesLegalDestinationsStayLitFrameAfterFrame) {
             EXPECT_EQ(shadowedPoints(), expected) << "pointer over " << over << ", frame " << frame;
         }
     }
-}
-
-TEST_F(Following, ACarriedPieceLightsItsLegalDestinationsOnlyAndABlockedOneStays) {
-    // Corner 0 (neighbours 1 and 9, 9 taken); 4 in the middle of its lines
-    // (neighbours 1, 3, 5, 7; 5 taken); 21 boxed in by 9 and 22.
-    position(PHASE_CONTENDING, {0, 4, 21, 22}, {9, 5, 23, 12});
-    clickNow(cellCentreX(0), cellCentreY(0));
-    ASSERT_TRUE(playerOne->isMovingTo());
-    EXPECT_EQ(shadowedPoints(), std::vector<int>{1});
-    movePointer(cellCentreX(16), cellCentreY(16));  // an empty point out of reach
-    EXPECT_EQ(shadowedPoints(), std::vector<int>{1});
-    clickNow(cellCentreX(0), cellCentreY(0));  // put back on its own point
-    EXPECT_TRUE(playerOne->isChoosing() && doIOwn(0, 1));
-
-    clickNow(cellCentreX(4), cellCentreY(4));
-    ASSERT_TRUE(playerOne->isMovingTo());
-    EXPECT_EQ(shadowedPoints(), (std::vector<int>{1, 3, 7}));
-    movePointer(cellCentreX(7), cellCentreY(7));
     clickNow(cellCentreX(7), cellCentreY(7));
     EXPECT_TRUE(doIOwn(7, 1));
     EXPECT_TRUE(shadowedPoints().empty()) << "no point stays lit for the rules to misread";
-
-    position(PHASE_CONTENDING, {0, 4, 21, 22}, {9, 5, 23, 12});
-    const long pickUps = gameSoundsAsked(SOUND_PICK_UP);
-    clickNow(cellCentreX(21), cellCentreY(21));
-    EXPECT_TRUE(playerOne->isChoosing());
-    EXPECT_EQ(en_pawn[2]->state, PAWN_PLACED);
-    EXPECT_STREQ(playerOne->status, cannotMoveText);
-    EXPECT_EQ(gameSoundsAsked(SOUND_PICK_UP), pickUps);
 }
 
 TEST_F(Following, OnlyThePlayerToActShowsWhatItDoesAndAWrongClicksTextStaysUntilTheNextAction) {
     start();
-    for (int cell : {0, 5, 9, 14}) {
-        humanPlaces(cell);
-        drawFrame();
-        iPlayer* waiting = currentPlayer == playerOne ? playerTwo : playerOne;
-        EXPECT_STREQ(waiting->status, "Waiting hand") << cell;
-        EXPECT_STREQ(currentPlayer->status, "Choosing now") << cell;
-        EXPECT_TRUE(OtherEntities[currentPlayer == playerOne ? 0 : 2].visible);
-        EXPECT_FALSE(OtherEntities[currentPlayer == playerOne ? 2 : 0].visible);
-    }
+    humanPlaces(0);
+    drawFrame();
+    EXPECT_STREQ(playerOne->status, "Waiting hand");
+    EXPECT_STREQ(playerTwo->status, "Choosing now");
+    humanPlaces(5);
     clickNow(pawnCentreX(12), pawnCentreY(12));  // player two's piece
     mainLoopPass();
     mainLoopPass();
-    const std::vector<Uint32> shown = pixels(80, 540, 140, 16);
+    const std::vector<Uint32> shown = screenPixels(80, 540, 140, 16);
     EXPECT_STREQ(playerOne->status, "The pawn is not yours");
     // The same line drawn with the state's text looks different, with the
     // message the same.
     playerOne->releaseMessage();
     drawFrame();
-    EXPECT_NE(pixels(80, 540, 140, 16), shown);
+    EXPECT_NE(screenPixels(80, 540, 140, 16), shown);
     playerOne->showMessage("The pawn is not yours");
     drawFrame();
-    EXPECT_EQ(pixels(80, 540, 140, 16), shown);
+    EXPECT_EQ(screenPixels(80, 540, 140, 16), shown);
     humanPlaces(1);  // the next action ends it
     drawFrame();
     EXPECT_STREQ(playerOne->status, "Waiting hand");
@@ -276,15 +229,11 @@ TEST_F(Following, TheEndScreenShowsTheFinalCountsBehindIt) {
     for (int count : {2, 3}) {
         playerOne->pawnsOnBoard = count;
         drawFrame();
-        EXPECT_EQ(pixels(80, 560, 140, 16) == countLineAtGameOver, count == 2) << count;
+        EXPECT_EQ(screenPixels(80, 560, 140, 16) == countLineAtGameOver, count == 2) << count;
     }
 }
 
-TEST(FirstRemoval, TheComputerCanTakeThePiecePlacedLast) {
-    startHeadlessGame();
-    drawThinkingFrames = false;
-    paceFrames = false;
-    DialogScript::install({}, true);
+TEST_F(Following, TheComputersFirstRemovalCanTakeThePiecePlacedLast) {
     playerTwo->type = COMPUTER;
     iGame->setGameLevel(LEVEL_DUMMY);
     int takenLast = 0, games = 0;
@@ -306,5 +255,4 @@ TEST(FirstRemoval, TheComputerCanTakeThePiecePlacedLast) {
         if (en_cell[23]->getCurrentPawn() < 0) ++takenLast;
     }
     EXPECT_EQ(takenLast, 1) << "never the last-placed piece in " << games << " games";
-    DialogScript::remove();
 }

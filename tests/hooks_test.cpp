@@ -16,6 +16,7 @@
 #include "rules/hooks.h"
 #include "sprites/pawn.h"
 #include "sprites/player.h"
+#include "support/play.h"
 #include "support/position.h"
 #include "support/testenv.h"
 
@@ -82,27 +83,13 @@ std::vector<int> liveBoard() {
 
 // One action of a person who plays at random, lines first; false when none.
 bool act(std::mt19937& random) {
-    const int id = currentPlayer->id;
-    std::vector<std::pair<int, int>> actions, lines;
-    for (int c = 0; c < CELL_COUNT; ++c) {
-        if (currentPlayer->isHitting()) {
-            if (doIOwn(c, 3 - id)) actions.push_back({-1, c});
-        } else if (gamePhase == PHASE_RESETTLEMENT) {
-            if (en_cell[c]->getCurrentPawn() < 0) actions.push_back({nextPieceAtHome(id), c});
-        } else if (doIOwn(c, id)) {
-            for (int to : cellAdjents[c])
-                if (to >= 0 && en_cell[to]->getCurrentPawn() < 0) {
-                    actions.push_back({en_cell[c]->getCurrentPawn(), to});
-                    const int line = didIMakeJare(to, id);
-                    if (line >= 0 && !lineHasCell(line, c)) lines.push_back(actions.back());
-                }
-        }
-    }
-    const auto& choices = lines.empty() ? actions : lines;
-    if (choices.empty()) return false;
-    const auto [pawn, cell] = choices[random() % choices.size()];
-    if (pawn >= 0) pickUpPawn(pawn);
-    clickCell(cell);
+    const auto [from, to] = randomAction(random);
+    if (to < 0) return false;
+    if (from >= 0)
+        pickUpPawn(en_cell[from]->getCurrentPawn());
+    else if (!currentPlayer->isHitting())
+        pickUpPawn(nextPieceAtHome(currentPlayer->id));
+    clickCell(to);
     return true;
 }
 

@@ -2,7 +2,6 @@
 // and gone over in review.
 #include <gtest/gtest.h>
 
-#include "app/input.h"
 #include "app/liverecord.h"
 #include "app/mainloop.h"
 #include "app/recordpanels.h"

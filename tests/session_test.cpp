@@ -11,27 +11,20 @@
 
 #include "app/globals.h"
 #include "app/mainloop.h"
-#include "app/pacing.h"
-#include "app/playaids.h"
 #include "app/session.h"
 #include "app/termination.h"
 #include "bot/game.h"
 #include "rules/board.h"
-#include "rules/cell.h"
 #include "rules/flow.h"
 #include "rules/history.h"
-#include "rules/queries.h"
 #include "rules/savefile.h"
-#include "sprites/about.h"
 #include "sprites/dialogs.h"
 #include "sprites/glide.h"
-#include "sprites/pawn.h"
 #include "sprites/player.h"
 #include "support/events.h"
 #include "support/logcount.h"
 #include "support/play.h"
 #include "support/testenv.h"
-#include "upload/record.h"
 
 namespace {
 
@@ -41,45 +34,36 @@ protected:
         startGameShell(HUMAN, HUMAN);
     }
 
-    // Against the computer, whose answers take points this cannot foresee.
-    void placesOnAFreePoint() {
-        for (int cell : {0, 4, 8, 13, 19, 21, 16, 6})
-            if (en_cell[cell]->getCurrentPawn() < 0) return places(cell);
+    // A board cleared as a new run has it, and the save offered.
+    void offerAtTheNextStart(std::deque<bool> answers) {
+        resetall();
+        currentPlayer = nullptr;
+        DialogScript::install(std::move(answers));
+        offerSavedGame();
     }
 
     // Ends the program's part in the game and starts it again: the save at
-    // the end, a board cleared as a new run has it, the offer answered Yes.
+    // the end, the offer answered Yes.
     void quitAndResume() {
         const SavedGame left = saveOfLiveGame();
         const GameSnapshot before = captureGame(0);
         keepUnfinishedGame();
         ASSERT_TRUE(fileExists("zelk.save"));
-        resetall();
-        currentPlayer = nullptr;
-        gameHistory.clear();
-        DialogScript::install({true});
-        offerSavedGame();
+        offerAtTheNextStart({true});
         EXPECT_EQ(DialogScript::questionsAsked(), 1);
         DialogScript::install({}, true);
-        expectResumed(left, before);
-        mainLoopPass();
-    }
-    void expectResumed(const SavedGame& left, const GameSnapshot& before) {
-        const GameSnapshot now = captureGame(0);
-        EXPECT_TRUE(now.samePosition(before));
-        EXPECT_EQ(now.record, before.record);
+        expectGameAs(before, "resumed");
         EXPECT_EQ(gamePhase, before.gamePhase);
         EXPECT_EQ(whoseFirstJare, before.whoseFirstJare);
         EXPECT_EQ(safemovement, before.safemovement);
         EXPECT_EQ(currentPlayer->id, before.toAct);
         EXPECT_EQ(state, STATE_PLAYING);
         EXPECT_GE(timerOne.getTime(), before.clockMilliseconds) << "the turn's clock runs on";
-        EXPECT_EQ(OtherEntities[0].visible, currentPlayer == playerOne);
-        EXPECT_EQ(OtherEntities[2].visible, currentPlayer == playerTwo);
         EXPECT_EQ(gameHistory.cursor(), left.cursor);
         ASSERT_EQ(gameHistory.entries().size(), left.history.size());
         for (size_t i = 0; i < left.history.size(); ++i)
             EXPECT_TRUE(gameHistory.entries()[i] == left.history[i]) << i;
+        mainLoopPass();
     }
 };
 
@@ -87,12 +71,12 @@ protected:
 
 TEST_F(Resume, EveryPhaseIsResumedAsItWasLeftAndPlaysOn) {
     start();
-    const int one[12] = {0, 1, 2, 3, 7, 11, 12, 16, 18, 20, 22, 9};
-    const int two[12] = {4, 5, 6, 8, 10, 13, 14, 15, 17, 19, 21, 23};
-    for (int i = 0; i < 3; ++i) places(one[i]), places(two[i]);
+    for (int i = 0; i < 3; ++i) places(firstLineOne[i]), places(firstLineTwo[i]);
     ASSERT_EQ(whoseFirstJare, 1);
-    quitAndResume();  // placing, after the first line
-    for (int i = 3; i < 12; ++i) places(one[i]), places(two[i]);
+    releaseKeyNow(SDLK_F1);
+    ASSERT_EQ(state, STATE_KEYBOARD);
+    quitAndResume();  // placing, after the first line, left from the keyboard state
+    for (int i = 3; i < 12; ++i) places(firstLineOne[i]), places(firstLineTwo[i]);
     ASSERT_EQ(gamePhase, PHASE_OPENING);
     quitAndResume();  // the opening removals, none made yet
     EXPECT_TRUE(playerOne->isHitting()) << "the maker of the first line removes first";
@@ -124,11 +108,9 @@ TEST_F(Resume, TheKindsAndTheLevelComeBackAndTheComputerPlaysOn) {
     placesOnAFreePoint(), placesOnAFreePoint();
     ASSERT_EQ(playerTwo->pawnsOnBoard, 2);
     keepUnfinishedGame();
-    resetall();
     playerTwo->type = HUMAN;
     iGame->setGameLevel(LEVEL_DUMMY);
-    DialogScript::install({true});
-    offerSavedGame();
+    offerAtTheNextStart({true});
     EXPECT_TRUE(playerTwo->IsComputer());
     EXPECT_EQ(iGame->getGameLevel(), LEVEL_BEGINNER);
     EXPECT_EQ(currentPlayer, playerOne);
@@ -137,26 +119,14 @@ TEST_F(Resume, TheKindsAndTheLevelComeBackAndTheComputerPlaysOn) {
 }
 
 TEST_F(Resume, ABlockedPlayerAnsweredNoIsAskedAgainAtTheNextStart) {
-    for (auto [pawn, cell] : {std::pair{0, 1}, {1, 9}, {2, 14}, {3, 22}, {4, 4}}) move_pawn_to_cell(pawn, cell, 1);
-    for (auto [pawn, cell] : {std::pair{12, 0}, {13, 2}, {14, 21}}) move_pawn_to_cell(pawn, cell, 2);
-    for (int pawn : {5, 6, 7, 8, 9, 10, 11, 15, 16, 17, 18, 19, 20, 21, 22, 23}) en_pawn[pawn]->state = PAWN_RETURNED;
-    playerOne->pawnsOnBoard = 5;
-    playerTwo->pawnsOnBoard = 3;
-    gamePhase = PHASE_CONTENDING;
-    switchState(STATE_PLAYING);
-    currentPlayer = playerOne;
-    playerOne->setState(CHOOSING);
-    startRecord(1);
+    position(PHASE_CONTENDING, boxedInOne, boxedInTwo);
     mainLoopPass();
     DialogScript::install({false});
     moves(4, 5);
     ASSERT_TRUE(quit);
     keepUnfinishedGame();
     quit = false;
-    resetall();
-
-    DialogScript::install({true, true});  // resume; then give the safe route
-    offerSavedGame();
+    offerAtTheNextStart({true, true});  // resume; then give the safe route
     EXPECT_EQ(DialogScript::questionsAsked(), 2);
     EXPECT_TRUE(safemovement);
     EXPECT_EQ(currentPlayer, playerOne) << "the mover moves again";
@@ -169,9 +139,7 @@ TEST_F(Resume, NoLeavesNoSaveAndADamagedOneIsPutAside) {
     start();
     places(0);
     keepUnfinishedGame();
-    resetall();
-    DialogScript::install({false});
-    offerSavedGame();
+    offerAtTheNextStart({false});
     EXPECT_EQ(DialogScript::questionsAsked(), 1);
     EXPECT_FALSE(fileExists("zelk.save")) << "No discards it";
     EXPECT_EQ(state, STATE_STARTING);
@@ -231,10 +199,7 @@ TEST_F(Resume, AGamePastTheClockTheHistoryAndTheRecordLimitsIsSavedAndResumed) {
     const GameSnapshot left = captureGame(0);
     timerOne.startFrom(SAVE_CLOCK_LIMIT + 60000);  // the turn has lasted over a week
     keepUnfinishedGame();
-    resetall();
-    gameHistory.clear();
-    DialogScript::install({true});
-    offerSavedGame();
+    offerAtTheNextStart({true});
     ASSERT_EQ(state, STATE_PLAYING) << logText();
     GameSnapshot resumed = captureGame(0);
     EXPECT_EQ(resumed.record, left.record.substr(0, 64)) << "the record cut";
@@ -266,16 +231,6 @@ TEST_F(Resume, EveryPositionOfWholeGamesIsSavedReadably) {
         }
         EXPECT_GT(positions, 12) << "a whole game";
     }
-}
-
-TEST_F(Resume, TheKeyboardStateOverAGameStillSavesIt) {
-    start();
-    places(0);
-    releaseKeyNow(SDLK_F1);
-    ASSERT_EQ(state, STATE_KEYBOARD);
-    EXPECT_TRUE(gameUnderWay());
-    keepUnfinishedGame();
-    EXPECT_TRUE(fileExists("zelk.save"));
 }
 
 namespace {

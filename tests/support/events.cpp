@@ -27,7 +27,6 @@ bool answerFromScript(DialogKind kind, const char*, const char*) {
 
 SDL_Event buttonEvent(int x, int y, Uint8 button) {
     SDL_Event event = {};
-    event.type = SDL_MOUSEBUTTONDOWN;
     event.button.type = SDL_MOUSEBUTTONDOWN;
     event.button.button = button;
     event.button.state = SDL_PRESSED;
@@ -38,7 +37,6 @@ SDL_Event buttonEvent(int x, int y, Uint8 button) {
 
 SDL_Event keyEvent(Uint8 type, SDLKey key) {
     SDL_Event event = {};
-    event.type = type;
     event.key.type = type;
     event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
     event.key.keysym.sym = key;

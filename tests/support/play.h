@@ -3,17 +3,24 @@
 // that way (used to drive the game flow to its end).
 #pragma once
 
+#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "rules/snapshot.h"
 #include "sprites/player.h"
 
 // Player one's and player two's points of a full board without any line.
 const int noLineOne[12] = {0, 1, 3, 6, 8, 9, 10, 12, 16, 19, 20, 23};
 const int noLineTwo[12] = {2, 4, 5, 7, 11, 13, 14, 15, 17, 18, 21, 22};
+// Placements, in turn, whose only line while placing is player one's 0, 1, 2
+// with its third piece; then player one removes first.
+const int firstLineOne[12] = {0, 1, 2, 3, 7, 11, 12, 16, 18, 20, 22, 9};
+const int firstLineTwo[12] = {4, 5, 6, 8, 10, 13, 14, 15, 17, 19, 21, 23};
 
 // A moving-phase position: player two's pieces on 0, 2 and 21 boxed in by
 // player one's. Player one's step 4 -> 5 leaves player two no move (the
@@ -29,6 +36,14 @@ void humanMoves(int from, int to);
 // Clicks the opposing piece on `cell` while the current player is hitting.
 void humanRemoves(int cell);
 
+// The player to act's action at random, but a step that makes a line when
+// there is one: the point left (-1 but for a step) and the point reached or
+// whose piece is removed; {-1, -1} when there is none.
+std::pair<int, int> randomAction(std::mt19937& random);
+
+// The pixels of a rectangle of the 800 x 600 screen, row after row.
+std::vector<Uint32> screenPixels(int x, int y, int width, int height);
+
 // What the automatic players saw on the way.
 struct AutoGame {
     int actions = 0;
@@ -37,9 +52,7 @@ struct AutoGame {
     bool reachedMovingPhase = false;
 };
 
-// Plays the game on the board with the current player's kind of choices:
-// placements on random free points, removals of random opposing pieces,
-// moves that complete a line when there is one, else random moves. A
+// Plays the game on the board with randomAction through the mouse; a
 // computer player plays its own turns, as in the game. Stops
 // when the end-of-game screen has been shown or after `maxActions`.
 AutoGame playAutomatically(std::mt19937& random, int maxActions);
@@ -57,6 +70,10 @@ protected:
     void places(int cell);
     void removes(int cell);
     void moves(int from, int to);
+    // Against the computer, whose answers take points this cannot foresee.
+    void placesOnAFreePoint();
+    // The game as `expected` holds it, with the turn marker to match.
+    void expectGameAs(const GameSnapshot& expected, const char* when = "");
     // Player one starts; both place the board full without a line.
     void fillWithoutLines();
     // A game on the board put there by hand: each side's pieces on its
