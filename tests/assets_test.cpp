@@ -1,14 +1,12 @@
 // The generated resource tree as the game loads it: every picture at its
 // size, white-keyed pictures solid where they must show, the board's holes
-// under the points, sounds that start and end in silence, and music that
-// SDL_mixer reads. The generators' own parts are checked in tools/tests.
+// under the points, and music that SDL_mixer reads. The generators' own parts are checked in tools/tests.
 #include <gtest/gtest.h>
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 #include <SDL/SDL_mixer.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -142,11 +140,6 @@ TEST(Pictures, TheBoardHasAHoleUnderEveryPointAndPiecesAndLitPointsStandOut) {
         const int px = cellPlaces[i][0], py = cellPlaces[i][1];
         EXPECT_LT(meanDifference(board, px + 17, py + 17, cell, 17, 17, 16), 10.0)
             << "the empty point's picture matches the cup carved there";
-        // The cup is darker than the field a little way off, on the outer squares.
-        if (i < 6 || i > 17 || i == 9 || i == 10 || i == 13 || i == 14) {
-            EXPECT_LT(board.meanLuminance(px + 20, py + 20, px + 30, py + 30),
-                      board.meanLuminance(px + 40, py + 40, px + 45, py + 45) - 0.08);
-        }
     }
     // What a player must tell apart: the sides, a lit point from an empty one.
     EXPECT_GT(Picture("images/pawns/right/0.png").meanLuminance(15, 15, 35, 35) -
@@ -154,29 +147,10 @@ TEST(Pictures, TheBoardHasAHoleUnderEveryPointAndPiecesAndLitPointsStandOut) {
     EXPECT_GT(meanDifference(cell, 0, 0, Picture("images/cells/shadowcell.png"), 0, 0, 50), 20.0);
 }
 
-// Each sound loads, is short and starts and ends in silence, without a
-// click; the music loads too.
-TEST(Audio, EverySoundIsShortAndEndsInSilenceAndTheMusicLoads) {
+// The generated music is one the mixer reads.
+TEST(Audio, TheMusicLoads) {
     ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
     ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048), 0) << Mix_GetError();
-    const struct {
-        const char* file;
-        double minSeconds, maxSeconds;
-    } sounds[] = {
-        {"audio/move_from.wav", 0.05, 0.12}, {"audio/put_it_back.wav", 0.07, 0.15}, {"audio/move_to.wav", 0.08, 0.18},
-        {"audio/jare.wav", 0.3, 0.5},        {"audio/remove_opponent.wav", 0.18, 0.35},
-    };
-    for (const auto& s : sounds) {
-        SCOPED_TRACE(s.file);
-        Mix_Chunk* chunk = Mix_LoadWAV(dataPath(s.file).c_str());
-        ASSERT_NE(chunk, nullptr) << Mix_GetError();
-        const Sint16* pcm = reinterpret_cast<const Sint16*>(chunk->abuf);
-        const size_t samples = chunk->alen / 2;  // 16-bit stereo
-        EXPECT_GE(samples / 2 / 44100.0, s.minSeconds);
-        EXPECT_LE(samples / 2 / 44100.0, s.maxSeconds);
-        EXPECT_LT(std::abs(pcm[0]) + std::abs(pcm[samples - 2]), 600) << "a click at an end";
-        Mix_FreeChunk(chunk);
-    }
     Mix_Music* music = Mix_LoadMUS(dataPath("audio/background.xm").c_str());
     EXPECT_NE(music, nullptr) << Mix_GetError();
     Mix_FreeMusic(music);
