@@ -68,7 +68,8 @@ class EndPanel : public GameFlowTest {};
 TEST_F(EndPanel, EachChoiceAnswersAndTheFinalBoardStaysAroundTheFireworks) {
     startGameShell(HUMAN, HUMAN);
     DialogScript::remove();
-    position(PHASE_CONTENDING, {0, 1, 14}, {9, 21, 22}, 1);
+    position(PHASE_CONTENDING, {0, 1, 14}, {9, 21}, 2);
+    EXPECT_EQ(coachText(currentSituation()), "") << "the coach tells the loser nothing behind the panel";
     render(gamescreen, minigamescreen, screen);
     const std::vector<Uint32> board = aroundThePanel();
     GameSummary summary;
