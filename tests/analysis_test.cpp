@@ -1,11 +1,10 @@
-// The snapshot for the side to act and the random pickers.
+// The snapshot for the side to act.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <vector>
 
-#include "rules/helpers.h"
 #include "bot/game.h"
 #include "support/position.h"
 #include "support/snapshot.h"
@@ -48,20 +47,3 @@ TEST(AnalyzeGame, SortsEveryPointOnceFromThePiecesAndStartsOverEachTime) {
     for (auto [given, other] : {std::pair{2, 1}, {1, 2}, {0, 2}}) EXPECT_EQ(game.getOtherPlayerId(given), other);
 }
 
-// Every choice falls back on these: only what is legal, -1 for nothing.
-TEST(RandomPickers, PickOnlyFromTheirListsAndAnswerMinusOneForAnEmptyOne) {
-    quietBoard();
-    setBoard({0}, {1, 9});
-    snapshotFor(1);
-    EXPECT_EQ(iGame->getRandomMine(), -1) << "a boxed-in piece is not one to move";
-    place({21}, 1);
-    snapshotFor(1);
-    EXPECT_EQ(valuesOver([] { return iGame->getRandomMine(); }), (std::set<int>{21}));
-    EXPECT_EQ(iGame->getRandomMoveTo(-1), -1);
-    EXPECT_EQ(iGame->getRandomMoveTo(24), -1);
-
-    const std::set<int> seen = valuesOver([] { return choiceRandomElem(24); }, 2000);
-    EXPECT_EQ(seen.size(), 24u);
-    EXPECT_EQ(*seen.begin() + *seen.rbegin(), 23) << "0 to 23";
-    EXPECT_EQ(choiceRandomElem(1), 0);
-}

@@ -89,16 +89,3 @@ TEST(Cell, IsSelectedStrictlyInsideAndDrawsItsPictureOnlyWhenFree) {
     EXPECT_NE(drawnAs(CELL_SHADOWED), drawnAs(CELL_EMPTY));
 }
 
-TEST(BoardQueries, APieceAtHomeIsPickedAtRandom) {
-    startHeadlessGame();
-    place({0, 1}, 2);
-    for (unsigned seed = 0; seed < 50; ++seed) {
-        srand(seed);
-        const int pawn = pickOnePawnFromBoard(2);
-        ASSERT_TRUE(pawn >= 14 && pawn <= 23) << pawn << ": player two's, still at home";
-    }
-    for (int pawn = 14; pawn < 23; ++pawn) move_pawn_to_cell(pawn, pawn - 12, 2);
-    EXPECT_EQ(pickOnePawnFromBoard(2), 23);
-    move_pawn_to_cell(23, 11, 2);
-    EXPECT_EQ(pickOnePawnFromBoard(2), -1);
-}
