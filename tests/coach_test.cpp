@@ -11,7 +11,6 @@
 #include "app/globals.h"
 #include "app/howtoplay.h"
 #include "app/mainloop.h"
-#include "app/opponentchoice.h"
 #include "app/timer.h"
 #include "rules/board.h"
 #include "rules/flow.h"
@@ -130,20 +129,6 @@ TEST_F(Coach, HowToPlayPagesLeaveTheGameAsItWas) {
     EXPECT_LT(clock.getTime() - clockBefore, 300u) << "the clock ran while the pages showed";
 }
 
-TEST_F(Coach, TheLastPageClosesAndEscapeStillQuits) {
-    Hand hand;
-    for (size_t page = 1; page < howToPlayPages().size(); ++page) hand.click(650, 520);
-    hand.click(650, 520).start();
-    releaseKeyNow(SDLK_F2);
-    EXPECT_EQ(hand.given(), static_cast<int>(howToPlayPages().size()));
-    EXPECT_FALSE(quit);
-    Hand escape;
-    escape.key(SDLK_ESCAPE).start();
-    releaseKeyNow(SDLK_F2);
-    EXPECT_TRUE(quit);
-    quit = false;
-}
-
 }  // namespace
 
 TEST_F(Coach, TheSettingsScreenSwitchesTheLineOffAndOnInTheGamesOwnFile) {
@@ -156,18 +141,6 @@ TEST_F(Coach, TheSettingsScreenSwitchesTheLineOffAndOnInTheGamesOwnFile) {
         EXPECT_NE(readFile(preferencesFileName).find(std::string("coachLine = ") + (expected ? "1" : "0")),
                   std::string::npos)
             << readFile(preferencesFileName);
-    }
-}
-
-TEST_F(Coach, TheStartScreenChoosesTheOpponentInOneClick) {
-    for (int choice : {3, 0, 1}) {  // Novice, a person, Dummy
-        clickNow(224 + 88 * choice, 465);
-        EXPECT_EQ(opponentInForce(), choice);
-        EXPECT_EQ(playerTwo->IsComputer(), choice > 0);
-        EXPECT_EQ(IConfig.playerTwoType, choice > 0 ? "COMPUTER" : "HUMAN");
-        if (choice > 0) {
-            EXPECT_EQ(IConfig.gameLevel, choice - 1);
-        }
     }
 }
 
