@@ -140,19 +140,6 @@ TEST(Conversion, TheSearchMeetsTheTablesAtItsLeavesAndTheNoviceProbesThem) {
     EXPECT_EQ(describe(novice.move), describe(expert.move)) << novice.report << " / " << expert.report;
 }
 
-TEST(Conversion, APositionTheTablesNeverReachIsLeftToTheSearch) {
-    const EndgameTables& tables = solvedThrees();
-    useEndgameTables(&tables);
-    // A safe route although the other side could step: not a position of the game.
-    Position position = movingPosition(1u << 0 | 1u << 4 | 1u << 20, 1u << 9 | 1u << 16 | 1u << 23);
-    position.safeRoute = true;
-    ASSERT_EQ(tables.value(position), NO_POSITION);
-    const Decision decision = ExpertPlayer().decide(position, SearchLimits());
-    EXPECT_TRUE(decision.found);
-    EXPECT_NE(decision.report.find("depth"), std::string::npos) << decision.report;
-    EXPECT_TRUE(NovicePlayer().decide(position).found);
-}
-
 TEST(Conversion, ExpertAgainstExpertNeverRepeatsWhileItSaysItWins) {
     useEndgameTables(nullptr);
     // Player two to move, won for it with best play.

@@ -100,17 +100,6 @@ TEST(PawnGlide, GoesStraightLandsExactlyAndReturnsHomeEvenWithoutAPicture) {
     EXPECT_EQ(std::make_pair(carried.getX(), carried.getY()), std::make_pair(275, 175)) << "centred on the pointer";
 }
 
-TEST(Sprites, AreSelectedStrictlyInside) {
-    startHeadlessGame();
-    Entity button(100, 200, 65, 75, screen);
-    for (auto [x, y] : {std::pair{100, 230}, {165, 230}, {130, 200}}) {
-        movePointer(x, y);
-        EXPECT_FALSE(button.selected()) << x << "," << y;
-    }
-    movePointer(101, 201);
-    EXPECT_TRUE(button.selected());
-}
-
 // The texts of the states are checked as drawn (following_test); here what
 // does not fit the fixed buffers.
 TEST(Player, ANameOrStatusTooLongForItsBufferIsCut) {

@@ -71,23 +71,6 @@ TEST(UserFiles, XdgVariablesNameTheBaseDirectoriesAndTheDefaultsLieUnderHome) {
     EXPECT_EQ(invalid.data, "/home/ann/.local/share/zelk");
 }
 
-TEST(UserFiles, InstalledTheDirectoriesAreMadePrivateOnFirstStart) {
-    const std::string home = scratchHome(false);
-    ASSERT_TRUE(keepUserFilesInHome());
-    EXPECT_EQ(userConfigFile("zelk.conf"), home + "/.config/zelk/zelk.conf");
-    EXPECT_EQ(userStateFile("log.txt"), home + "/.local/state/zelk/log.txt");
-    EXPECT_EQ(userDataFile("aboutscreenshot.bmp"), home + "/.local/share/zelk/aboutscreenshot.bmp");
-    EXPECT_EQ(modeOf(home + "/.config/zelk"), 0700u);
-    EXPECT_EQ(modeOf(home + "/.local"), 0700u) << "every missing level is made";
-    EXPECT_EQ(modeOf(home + "/.local/state/zelk"), 0700u);
-    EXPECT_EQ(modeOf(home + "/.local/share/zelk"), 0700u);
-
-    // A second start finds them and leaves them as they are.
-    chmod((home + "/.config/zelk").c_str(), 0750);
-    EXPECT_TRUE(keepUserFilesInHome());
-    EXPECT_EQ(modeOf(home + "/.config/zelk"), 0750u);
-}
-
 TEST(UserFiles, APlainFileInTheWayIsReported) {
     const std::string home = scratchHome(true);
     writeFile(home + "/conf", "not a directory");
