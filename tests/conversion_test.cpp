@@ -140,6 +140,29 @@ TEST(Conversion, TheSearchMeetsTheTablesAtItsLeavesAndTheNoviceProbesThem) {
     EXPECT_EQ(describe(novice.move), describe(expert.move)) << novice.report << " / " << expert.report;
 }
 
+// A win the tables hold counts two plies a turn, the step and its removal,
+// though a turn without a line takes one: never shorter than the same win
+// searched to its end, and at most two plies longer.
+TEST(Conversion, ATablesWinScoresNoSoonerAndLittleLaterThanTheWinSearched) {
+    const EndgameTables& tables = solvedThrees();
+    SearchLimits toDepthFive;
+    toDepthFive.softMilliseconds = toDepthFive.hardMilliseconds = 600000;
+    toDepthFive.maxDepth = 5;
+    const auto shortWins = positionsWhere(tables, [](EndgameValue v) { return isWon(v) && turnsLeft(v) <= 3; }, 40);
+    ASSERT_GE(shortWins.size(), 10u);
+    Searcher withTables, alone;
+    for (const Position& start : shortWins) {
+        useEndgameTables(&tables);
+        withTables.clear();
+        const int tablesScore = withTables.search(start, toDepthFive, {}).score;
+        useEndgameTables(nullptr);
+        alone.clear();
+        const int searchedScore = alone.search(start, toDepthFive, {}).score;
+        EXPECT_LE(tablesScore, searchedScore) << turnsLeft(tables.value(start)) << " turns";
+        EXPECT_GE(tablesScore, searchedScore - 2) << turnsLeft(tables.value(start)) << " turns";
+    }
+}
+
 TEST(Conversion, ExpertAgainstExpertNeverRepeatsWhileItSaysItWins) {
     useEndgameTables(nullptr);
     // Player two to move, won for it with best play.
