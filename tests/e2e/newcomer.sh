@@ -48,9 +48,8 @@ persons_turn() {
   while read -r r _ _; do [ "$r" -lt 90 ] && dark=0; done < <(colours 296,5 296,10 296,16 296,22)
   return $dark
 }
-# The end panel's gold frame, in the last grab or in a new one.
-ended() { [ "$(colours 203,250)" = "230 200 120" ]; }
-game_over() { grab; ended; }
+# The end panel's gold frame.
+game_over() { grab; [ "$(colours 203,250)" = "230 200 120" ]; }
 wait_turn_or_end() { wait_for "the person's turn or the end" 300 turn_or_end; }
 turn_or_end() { game_over && return 0; answered && return 1; persons_turn && { sleep 0.2; persons_turn; }; }
 # Against Dummy, the safe-route question when Dummy is boxed in (its dark
@@ -131,7 +130,7 @@ screenshot coach-moving
 # Moving: a step that completes a line, else one that empties a point of a
 # line of the person's to come back to, else any.
 turns=0
-while ! ended; do                                 # the grab the turn was seen in
+while ! game_over; do
   turns=$((turns + 1))
   [ $turns -le 120 ] || fail "no end after 120 turns"
   read_board
